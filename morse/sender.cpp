@@ -1,0 +1,52 @@
+#include "morse/sender.h"
+
+#include <string_view>
+
+#include "app/shared_values.h"
+#include "app/text_tables.h"
+#include "morse/tone.h"
+#include "platform/sleep.h"
+#include "platform/sound.h"
+
+namespace korvane {
+namespace {
+
+constexpr unsigned kFirstCoded = 44;  // ","
+constexpr unsigned kLastCoded = 90;   // "Z"
+
+// Lower-case letters sound as capitals: codes above 95 lose bit 5.
+unsigned folded(unsigned char ch) { return ch > 95 ? ch & 95u : ch; }
+
+void send_code(std::string_view code) {
+    for (const char element : code) {
+        if (element == 'x') {
+            continue;
+        }
+        play_element(element == '.' ? dot_ms : dash_ms);
+        platform::sleep_ms(dot_ms);
+    }
+    platform::sleep_ms(dash_ms);
+}
+
+}  // namespace
+
+void play_element(std::int32_t duration_ms) {
+    const WaveImage& image = duration_ms == dot_ms ? dit_image : dah_image;
+    platform::play_wave_image(image.data());
+}
+
+void send_morse() {
+    for (const char ch : send_text) {
+        if (ch == ' ') {
+            platform::sleep_ms(word_gap_ms);
+            continue;
+        }
+        const unsigned code = folded(static_cast<unsigned char>(ch));
+        // A character without a table entry is skipped: no sound and no pause.
+        if (code >= kFirstCoded && code <= kLastCoded) {
+            send_code(MorseTable[code - 43]);
+        }
+    }
+}
+
+}  // namespace korvane

@@ -1,0 +1,65 @@
+#include "morse/speed_control.h"
+
+#include "app/number_text.h"
+#include "app/shared_values.h"
+#include "app/timing.h"
+#include "app/window_frame.h"
+#include "morse/sender.h"
+#include "morse/tone.h"
+
+namespace korvane {
+namespace {
+
+// Runs `change` and `apply` on a click; every message counts as handled.
+template <typename Change, typename Apply>
+int on_click(std::uint32_t message, std::uintptr_t wparam, Change change, Apply apply) {
+    if (platform::is_button_click(message, wparam)) {
+        change();
+        apply();
+    }
+    return 1;
+}
+
+}  // namespace
+
+int on_slower(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
+              std::intptr_t) {
+    return on_click(message, wparam, [] { speed_wpm -= speed_wpm > kSlowestWpm ? 1 : 0; },
+                    apply_speed);
+}
+
+int on_faster(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
+              std::intptr_t) {
+    return on_click(message, wparam, [] { speed_wpm += speed_wpm < kFastestWpm ? 1 : 0; },
+                    apply_speed);
+}
+
+int on_lower(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
+    return on_click(message, wparam,
+                    [] { pitch_hz -= pitch_hz > kLowestHz ? kPitchStepHz : 0; }, apply_pitch);
+}
+
+int on_higher(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
+              std::intptr_t) {
+    return on_click(message, wparam,
+                    [] { pitch_hz += pitch_hz < kHighestHz ? kPitchStepHz : 0; }, apply_pitch);
+}
+
+void apply_speed() {
+    recompute_timing();
+    send_text = signed_number_text(speed_wpm) + " WPM";
+    platform::set_control_text(current_window, kSpeedBoxId, send_text);
+    send_text = "V";
+    build_tones();
+    send_morse();
+}
+
+void apply_pitch() {
+    send_text = signed_number_text(pitch_hz) + " HZ";
+    platform::set_control_text(current_window, kPitchBoxId, send_text);
+    build_tones();
+    send_text = "V";
+    send_morse();
+}
+
+}  // namespace korvane

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Korvane need,
+# asking apt only for those that are missing. Usage: install-deps.sh GROUP...
+#   build    compiler, CMake, Ninja, GoogleTest, Qt 6 Widgets, ALSA
+#   run      what the desktop program uses at run time
+#   test     the tools the tests drive the real program with
+set -euo pipefail
+
+declare -A groups=(
+    [build]="g++ cmake ninja-build googletest libgtest-dev qt6-base-dev libasound2-dev"
+    [run]="libasound2-plugins xdg-utils"
+    [test]="xvfb xdotool x11-utils imagemagick alsa-utils"
+)
+
+wanted=()
+for group in "$@"; do
+    read -r -a names <<<"${groups[$group]:?unknown group $group}"
+    wanted+=("${names[@]}")
+done
+
+missing=()
+for name in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$name")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
