@@ -26,9 +26,9 @@ std::int32_t field(const Record& record, std::size_t at) {
 }
 
 void write_record(platform::FileHandle file) {
-    const Record record{static_cast<std::uint8_t>(pitch_hz), static_cast<std::uint8_t>(pitch_hz >> 8),
-                        static_cast<std::uint8_t>(speed_wpm),
-                        static_cast<std::uint8_t>(speed_wpm >> 8)};
+    const Record record{
+        static_cast<std::uint8_t>(pitch_hz), static_cast<std::uint8_t>(pitch_hz >> 8),
+        static_cast<std::uint8_t>(speed_wpm), static_cast<std::uint8_t>(speed_wpm >> 8)};
     platform::write_file(file, 0, record.data(), record.size());
 }
 

@@ -15,7 +15,9 @@ constexpr unsigned kFirstCoded = 44;  // ","
 constexpr unsigned kLastCoded = 90;   // "Z"
 
 // Lower-case letters sound as capitals: codes above 95 lose bit 5.
-unsigned folded(unsigned char ch) { return ch > 95 ? ch & 95u : ch; }
+unsigned folded(unsigned char ch) {
+    return ch > 95 ? ch & 95u : ch;
+}
 
 void send_code(std::string_view code) {
     for (const char element : code) {

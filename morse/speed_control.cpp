@@ -22,27 +22,24 @@ int on_click(std::uint32_t message, std::uintptr_t wparam, Change change, Apply 
 
 }  // namespace
 
-int on_slower(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
-              std::intptr_t) {
-    return on_click(message, wparam, [] { speed_wpm -= speed_wpm > kSlowestWpm ? 1 : 0; },
-                    apply_speed);
+int on_slower(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
+    return on_click(
+        message, wparam, [] { speed_wpm -= speed_wpm > kSlowestWpm ? 1 : 0; }, apply_speed);
 }
 
-int on_faster(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
-              std::intptr_t) {
-    return on_click(message, wparam, [] { speed_wpm += speed_wpm < kFastestWpm ? 1 : 0; },
-                    apply_speed);
+int on_faster(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
+    return on_click(
+        message, wparam, [] { speed_wpm += speed_wpm < kFastestWpm ? 1 : 0; }, apply_speed);
 }
 
 int on_lower(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
-    return on_click(message, wparam,
-                    [] { pitch_hz -= pitch_hz > kLowestHz ? kPitchStepHz : 0; }, apply_pitch);
+    return on_click(
+        message, wparam, [] { pitch_hz -= pitch_hz > kLowestHz ? kPitchStepHz : 0; }, apply_pitch);
 }
 
-int on_higher(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
-              std::intptr_t) {
-    return on_click(message, wparam,
-                    [] { pitch_hz += pitch_hz < kHighestHz ? kPitchStepHz : 0; }, apply_pitch);
+int on_higher(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
+    return on_click(
+        message, wparam, [] { pitch_hz += pitch_hz < kHighestHz ? kPitchStepHz : 0; }, apply_pitch);
 }
 
 void apply_speed() {

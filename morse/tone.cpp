@@ -48,8 +48,8 @@ void build_image(WaveImage& image, std::int32_t duration_ms, long double step) {
     for (std::int64_t cycle = 0; cycle < cycles; ++cycle) {
         for (long double phase = 0.0L; phase <= kPhaseLimit && n < kImageSamples; phase += step) {
             const long double sample = std::nearbyint(kAmplitude * std::sin(phase));
-            put_u16(image, kWaveHeaderBytes + 2 * n, static_cast<std::uint16_t>(
-                                                         static_cast<std::int16_t>(sample)));
+            put_u16(image, kWaveHeaderBytes + 2 * n,
+                    static_cast<std::uint16_t>(static_cast<std::int16_t>(sample)));
             ++n;
         }
     }
@@ -67,8 +67,8 @@ void build_tones() {
 }
 
 std::uint32_t image_samples(const WaveImage& image) {
-    const std::uint32_t data_bytes = image[40] | image[41] << 8 | image[42] << 16 |
-                                     static_cast<std::uint32_t>(image[43]) << 24;
+    const std::uint32_t data_bytes =
+        image[40] | image[41] << 8 | image[42] << 16 | static_cast<std::uint32_t>(image[43]) << 24;
     return data_bytes / 2;
 }
 

@@ -26,7 +26,8 @@ inline bool is_button_click(std::uint32_t message, std::uintptr_t wparam) {
 
 // The command message's first parameter for a click on control `id`.
 inline std::uintptr_t click_wparam(int id) {
-    return (static_cast<std::uintptr_t>(kBnClicked) << 16) | (static_cast<std::uintptr_t>(id) & 0xFFFFu);
+    return (static_cast<std::uintptr_t>(kBnClicked) << 16) |
+           (static_cast<std::uintptr_t>(id) & 0xFFFFu);
 }
 
 enum class ControlKind { push_button, label, edit, list_box };
@@ -37,9 +38,9 @@ enum ControlStyle : unsigned {
     kReadOnly = 1u << 1,
     kMultiLine = 1u << 2,
     kCentered = 1u << 3,
-    kStaticEdge = 1u << 4,   // thin sunken edge around a text box
-    kClientEdge = 1u << 5,   // deeper sunken edge around a list box
-    kSorted = 1u << 6,       // list lines kept in case-insensitive order
+    kStaticEdge = 1u << 4,  // thin sunken edge around a text box
+    kClientEdge = 1u << 5,  // deeper sunken edge around a list box
+    kSorted = 1u << 6,      // list lines kept in case-insensitive order
     kVerticalScroll = 1u << 7,
     kNotify = 1u << 8,
 };

@@ -26,8 +26,7 @@ std::size_t read_file(FileHandle file, std::uint64_t offset, std::uint8_t* buffe
                       std::size_t count);
 
 // Writes `count` bytes at `offset`; false when they were not all written or for kNoFile.
-bool write_file(FileHandle file, std::uint64_t offset, const std::uint8_t* data,
-                std::size_t count);
+bool write_file(FileHandle file, std::uint64_t offset, const std::uint8_t* data, std::size_t count);
 
 // Closes the file; kNoFile is ignored.
 void close_file(FileHandle file);

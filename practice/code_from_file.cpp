@@ -28,7 +28,9 @@ constexpr std::array<platform::ControlSpec, 3> kControls{{
     {2, platform::ControlKind::push_button, "Q&uit", 275, 225, 50, 20, kButton, on_quit},
 }};
 
-std::string caption() { return std::string(kCaptionPrefix) + browse_dir; }
+std::string caption() {
+    return std::string(kCaptionPrefix) + browse_dir;
+}
 
 // The last four characters, in ASCII capitals, are ".TXT", ".BAT" or ".DAT".
 bool has_practice_extension(std::string_view name) {

@@ -19,44 +19,19 @@ constexpr const char* kLineEnd = "  ";
 
 // A random row of a table: the draw's range is the table's size.
 template <std::size_t Slots>
-const std::string& draw_row(const Table<Slots>& table) {
-    return table[static_cast<std::size_t>(random_in_range(1, static_cast<std::int32_t>(Slots)))];
+const std::string& draw_row(const DrawInRange& draw, const Table<Slots>& table) {
+    return table[static_cast<std::size_t>(draw(1, static_cast<std::int32_t>(Slots)))];
 }
 
-std::string draw_number(std::int32_t low, std::int32_t high) {
-    return signed_number_text(random_in_range(low, high));
+std::string draw_number(const DrawInRange& draw, std::int32_t low, std::int32_t high) {
+    return signed_number_text(draw(low, high));
 }
 
 // A phrase that begins with a blank takes the name in front of it.
-std::string name_line() {
-    const std::string phrase = draw_row(NamePhrases);
-    const std::string& name = draw_row(OperatorNames);
+std::string name_line(const DrawInRange& draw) {
+    const std::string phrase = draw_row(draw, NamePhrases);
+    const std::string& name = draw_row(draw, OperatorNames);
     return phrase.front() == ' ' ? name + phrase : phrase + name;
-}
-
-void compose_lines() {
-    for (std::size_t line = 1; line <= QsoLines.kSlots; ++line) {
-        QsoLines[line].clear();
-    }
-    QsoLines[1] = name_line();
-    QsoLines[2] = draw_row(QthPhrases);
-    QsoLines[2] += draw_row(QthCities) + ".";
-    QsoLines[1] += ".";
-    QsoLines[3] = draw_row(RigPhrases);
-    QsoLines[3] += draw_row(RigDescriptions) + ".";
-    QsoLines[4] = draw_row(WeatherPhrases);
-    QsoLines[4] += draw_number(30, 90) + " degrees.";
-    QsoLines[5] = draw_row(ReportPhrases);
-    QsoLines[5] += draw_number(3, 5);
-    QsoLines[5] += draw_number(6, 9);
-    QsoLines[5] += draw_number(7, 9) + ".";
-    QsoLines[6] = draw_row(HandOverPhrases) + "?";
-    if (random_in_range(1, 70) > 33) {
-        std::swap(QsoLines[2], QsoLines[4]);
-    }
-    if (random_in_range(1, 70) < 33) {
-        std::swap(QsoLines[3], QsoLines[5]);
-    }
 }
 
 void send(const std::string& text) {
@@ -66,9 +41,34 @@ void send(const std::string& text) {
 
 }  // namespace
 
+void compose_qso_lines(const DrawInRange& draw) {
+    for (std::size_t line = 1; line <= QsoLines.kSlots; ++line) {
+        QsoLines[line].clear();
+    }
+    QsoLines[1] = name_line(draw);
+    QsoLines[2] = draw_row(draw, QthPhrases);
+    QsoLines[2] += draw_row(draw, QthCities) + ".";
+    QsoLines[1] += ".";
+    QsoLines[3] = draw_row(draw, RigPhrases);
+    QsoLines[3] += draw_row(draw, RigDescriptions) + ".";
+    QsoLines[4] = draw_row(draw, WeatherPhrases);
+    QsoLines[4] += draw_number(draw, 30, 90) + " degrees.";
+    QsoLines[5] = draw_row(draw, ReportPhrases);
+    QsoLines[5] += draw_number(draw, 3, 5);
+    QsoLines[5] += draw_number(draw, 6, 9);
+    QsoLines[5] += draw_number(draw, 7, 9) + ".";
+    QsoLines[6] = draw_row(draw, HandOverPhrases) + "?";
+    if (draw(1, 70) > 33) {
+        std::swap(QsoLines[2], QsoLines[4]);
+    }
+    if (draw(1, 70) < 33) {
+        std::swap(QsoLines[3], QsoLines[5]);
+    }
+}
+
 void send_qso_practice() {
     seed_from_clock();
-    compose_lines();
+    compose_qso_lines(random_in_range);
     platform::sleep_ms(kLeadInMs);
     send(kPreamble);
     std::string shown;

@@ -35,8 +35,8 @@ double next_fraction() {
 
 void seed_from_clock() {
     const auto t = platform::local_time_of_day();
-    const std::int64_t ms = t.hours * 3600000LL + t.minutes * 60000LL + t.seconds * 1000LL +
-                            t.milliseconds;
+    const std::int64_t ms =
+        t.hours * 3600000LL + t.minutes * 60000LL + t.seconds * 1000LL + t.milliseconds;
     random_state = std::bit_cast<std::uint32_t>(nearest_float_seconds(ms));
 }
 

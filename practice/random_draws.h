@@ -7,7 +7,8 @@ namespace korvane {
 
 inline std::uint32_t random_state = 0;
 
-// Sets the state to the bit pattern of the seconds since local midnight as a single-precision value.
+// Sets the state to the bit pattern of the seconds since local midnight as a single-precision
+// value.
 void seed_from_clock();
 
 // A whole number from low to high inclusive, each equally likely; advances the state one step.

@@ -24,6 +24,7 @@ struct SoundEvent {
 };
 
 const std::vector<SoundEvent>& sound_events();
+void clear_sound_events();
 
 // Virtual time since the last reset, in units of 1/441,000 s: a sample is 10, a millisecond 441.
 inline constexpr std::int64_t kTicksPerSample = 10;

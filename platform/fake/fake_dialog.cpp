@@ -13,7 +13,9 @@ namespace {
 
 using platform::WindowHandle;
 
-fake::detail::State& st() { return fake::detail::state(); }
+fake::detail::State& st() {
+    return fake::detail::state();
+}
 
 bool less_ignoring_case(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -31,8 +33,9 @@ fake::Control* find_control(WindowHandle window, int id) {
 
 int focused_push_button(WindowHandle window) {
     const auto* focused = find_control(window, fake::dialog(window).focused_id);
-    return focused && focused->spec.kind == platform::ControlKind::push_button ? focused->spec.id
-                                                                              : platform::kNoControl;
+    return focused && focused->spec.kind == platform::ControlKind::push_button
+               ? focused->spec.id
+               : platform::kNoControl;
 }
 
 void click_if_present(WindowHandle window, int id) {
@@ -50,7 +53,8 @@ WindowHandle platform::create_dialog(const std::string& caption, int width, int 
 }
 
 void platform::add_control(WindowHandle window, const ControlSpec& spec) {
-    fake::dialog(window).controls.push_back(fake::Control{spec, spec.text ? spec.text : "", {}, -1});
+    fake::dialog(window).controls.push_back(
+        fake::Control{spec, spec.text ? spec.text : "", {}, -1});
 }
 
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
@@ -101,7 +105,9 @@ void platform::end_dialog(WindowHandle window, int result) {
     d.result = result;
 }
 
-void fake::script_next_dialog(DialogScript script) { st().scripts.push_back(std::move(script)); }
+void fake::script_next_dialog(DialogScript script) {
+    st().scripts.push_back(std::move(script));
+}
 
 fake::Dialog& fake::dialog(WindowHandle window) {
     if (window == platform::kNoWindow || window > st().dialogs.size()) {
@@ -118,7 +124,9 @@ fake::Control& fake::control(WindowHandle window, int id) {
     return *c;
 }
 
-const std::string& fake::text_of(WindowHandle window, int id) { return control(window, id).text; }
+const std::string& fake::text_of(WindowHandle window, int id) {
+    return control(window, id).text;
+}
 
 void fake::click(WindowHandle window, int id) {
     const auto& c = control(window, id);
@@ -152,6 +160,8 @@ void fake::press_escape(WindowHandle window) {
     click_if_present(window, platform::escape_target(find_control(window, platform::kCancelId)));
 }
 
-void fake::request_close(WindowHandle window) { platform::end_dialog(window, 0); }
+void fake::request_close(WindowHandle window) {
+    platform::end_dialog(window, 0);
+}
 
 }  // namespace korvane

@@ -5,7 +5,9 @@
 
 namespace korvane {
 
-void platform::raise_priority() { fake::detail::state().journal.push_back("priority"); }
+void platform::raise_priority() {
+    fake::detail::state().journal.push_back("priority");
+}
 
 void platform::open_help_page(const std::string& page) {
     fake::detail::state().journal.push_back("help " + page);

@@ -10,7 +10,8 @@ namespace {
 
 std::uint32_t data_size_of(const std::uint8_t* image) {
     return static_cast<std::uint32_t>(image[40]) | static_cast<std::uint32_t>(image[41]) << 8 |
-           static_cast<std::uint32_t>(image[42]) << 16 | static_cast<std::uint32_t>(image[43]) << 24;
+           static_cast<std::uint32_t>(image[42]) << 16 |
+           static_cast<std::uint32_t>(image[43]) << 24;
 }
 
 }  // namespace
@@ -46,23 +47,37 @@ platform::TimeOfDay platform::local_time_of_day() {
             static_cast<int>(now / 1000 % 60), static_cast<int>(now % 1000)};
 }
 
-const std::vector<fake::SoundEvent>& fake::sound_events() { return detail::state().sound_events; }
+const std::vector<fake::SoundEvent>& fake::sound_events() {
+    return detail::state().sound_events;
+}
 
-std::int64_t fake::elapsed_ticks() { return detail::state().ticks; }
+void fake::clear_sound_events() {
+    detail::state().sound_events.clear();
+}
 
-void fake::set_time_of_day(platform::TimeOfDay start) { detail::state().start_of_day = start; }
+std::int64_t fake::elapsed_ticks() {
+    return detail::state().ticks;
+}
+
+void fake::set_time_of_day(platform::TimeOfDay start) {
+    detail::state().start_of_day = start;
+}
 
 void fake::on_play(std::function<void(const SoundEvent&)> observer) {
     detail::state().play_observer = std::move(observer);
 }
 
-const std::vector<std::string>& fake::journal() { return detail::state().journal; }
+const std::vector<std::string>& fake::journal() {
+    return detail::state().journal;
+}
 
 fake::detail::State& fake::detail::state() {
     static State instance;
     return instance;
 }
 
-void fake::reset() { detail::state() = detail::State{}; }
+void fake::reset() {
+    detail::state() = detail::State{};
+}
 
 }  // namespace korvane

@@ -13,7 +13,9 @@ namespace korvane {
 const char platform::kPathSeparator = '/';
 const std::size_t platform::kMaxPathLength = PATH_MAX;
 
-std::string platform::working_drive_root() { return "/"; }
+std::string platform::working_drive_root() {
+    return "/";
+}
 
 bool platform::list_directory_entries(const std::string& directory,
                                       const std::function<void(const std::string&)>& visit) {

@@ -11,7 +11,9 @@
 namespace korvane {
 namespace {
 
-int fd_of(platform::FileHandle file) { return static_cast<int>(file); }
+int fd_of(platform::FileHandle file) {
+    return static_cast<int>(file);
+}
 
 }  // namespace
 

@@ -10,14 +10,17 @@
 namespace korvane {
 namespace {
 
-// A raised nice value: ahead of ordinary programs, yet no real-time class that could starve the desktop.
+// A raised nice value: ahead of ordinary programs, yet no real-time class that could starve the
+// desktop.
 constexpr int kRaisedNice = -10;
 constexpr int kNormalNice = 0;
 constexpr const char* kOpener = "xdg-open";
 
 }  // namespace
 
-void platform::raise_priority() { ::setpriority(PRIO_PROCESS, 0, kRaisedNice); }
+void platform::raise_priority() {
+    ::setpriority(PRIO_PROCESS, 0, kRaisedNice);
+}
 
 void platform::open_help_page(const std::string& page) {
     const pid_t child = ::fork();

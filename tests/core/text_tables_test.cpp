@@ -8,7 +8,7 @@ namespace korvane {
 namespace {
 
 class TextTablesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::reset_program(); }
 };
 

@@ -12,13 +12,13 @@ void reset_program();
 
 // A fresh program in a fresh temporary working directory, restored afterwards.
 class ProgramTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
     std::filesystem::path dir_;
 
-private:
+  private:
     std::filesystem::path previous_dir_;
 };
 
