@@ -1,0 +1,151 @@
+// The shared ALSA stream. Writes block while the device's buffer is full, so
+// every call returns when the program is a few tens of milliseconds ahead of
+// what is heard: the stream, not the thread, carries the timing.
+
+#include "platform/alsa/alsa_stream.h"
+
+#include <alsa/asoundlib.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+
+namespace korvane::alsa {
+namespace {
+
+constexpr unsigned kRate = 44100;
+constexpr unsigned kFrameBytes = 2;
+// Small periods and a short buffer keep the writer within about 30 to 70 ms of the listener.
+constexpr unsigned kPeriodMicroseconds = 10000;
+constexpr unsigned kBufferMicroseconds = 40000;
+constexpr int kWaitMilliseconds = 100;
+constexpr std::size_t kSilenceFrames = 4410;
+
+const std::array<std::int16_t, kSilenceFrames> silence{};
+
+bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& buffer_frames,
+                        snd_pcm_uframes_t& period_frames) {
+    snd_pcm_hw_params_t* hw = nullptr;
+    snd_pcm_hw_params_alloca(&hw);
+    unsigned period_us = kPeriodMicroseconds;
+    unsigned buffer_us = kBufferMicroseconds;
+    return snd_pcm_hw_params_any(pcm, hw) >= 0 &&
+           snd_pcm_hw_params_set_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) >= 0 &&
+           snd_pcm_hw_params_set_format(pcm, hw, SND_PCM_FORMAT_S16_LE) >= 0 &&
+           snd_pcm_hw_params_set_channels(pcm, hw, 1) >= 0 &&
+           snd_pcm_hw_params_set_rate(pcm, hw, kRate, 0) >= 0 &&
+           snd_pcm_hw_params_set_period_time_near(pcm, hw, &period_us, nullptr) >= 0 &&
+           snd_pcm_hw_params_set_buffer_time_near(pcm, hw, &buffer_us, nullptr) >= 0 &&
+           snd_pcm_hw_params(pcm, hw) >= 0 &&
+           snd_pcm_hw_params_get_buffer_size(hw, &buffer_frames) >= 0 &&
+           snd_pcm_hw_params_get_period_size(hw, &period_frames, nullptr) >= 0;
+}
+
+// Playback starts only once the buffer is full, so a stream that restarts
+// after an underrun begins with a whole buffer in hand.
+bool configure_software(snd_pcm_t* pcm, snd_pcm_uframes_t buffer_frames,
+                        snd_pcm_uframes_t period_frames) {
+    snd_pcm_sw_params_t* sw = nullptr;
+    snd_pcm_sw_params_alloca(&sw);
+    return snd_pcm_sw_params_current(pcm, sw) >= 0 &&
+           snd_pcm_sw_params_set_start_threshold(pcm, sw, buffer_frames) >= 0 &&
+           snd_pcm_sw_params_set_avail_min(pcm, sw, period_frames) >= 0 &&
+           snd_pcm_sw_params(pcm, sw) >= 0;
+}
+
+snd_pcm_t* open_default_device() {
+    snd_pcm_t* pcm = nullptr;
+    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0) {
+        return nullptr;
+    }
+    snd_pcm_uframes_t buffer_frames = 0;
+    snd_pcm_uframes_t period_frames = 0;
+    if (!configure_hardware(pcm, buffer_frames, period_frames) ||
+        !configure_software(pcm, buffer_frames, period_frames)) {
+        snd_pcm_close(pcm);
+        return nullptr;
+    }
+    return pcm;
+}
+
+// The stream, opened at most once; at exit it plays out what is queued so the
+// last element is heard whole before the process ends.
+class Stream {
+  public:
+    Stream() = default;
+    Stream(const Stream&) = delete;
+    Stream& operator=(const Stream&) = delete;
+
+    ~Stream() {
+        if (pcm_ != nullptr) {
+            snd_pcm_drain(pcm_);
+            close();
+        }
+        if (tried_) {
+            snd_config_update_free_global();
+        }
+    }
+
+    bool open() {
+        if (!tried_) {
+            tried_ = true;
+            pcm_ = open_default_device();
+        }
+        return pcm_ != nullptr;
+    }
+
+    bool live() const { return pcm_ != nullptr; }
+
+    // Underruns (the program was quiet), interruptions and suspends are
+    // recovered and the rest is written again; a stream that cannot recover
+    // is closed and the program goes on silently.
+    void write(const std::uint8_t* frames, std::size_t count) {
+        while (count > 0 && pcm_ != nullptr) {
+            const snd_pcm_sframes_t written = snd_pcm_writei(pcm_, frames, count);
+            if (written >= 0) {
+                frames += static_cast<std::size_t>(written) * kFrameBytes;
+                count -= static_cast<std::size_t>(written);
+            } else if (written == -EAGAIN) {
+                snd_pcm_wait(pcm_, kWaitMilliseconds);
+            } else if (snd_pcm_recover(pcm_, static_cast<int>(written), 1) < 0) {
+                close();
+            }
+        }
+    }
+
+  private:
+    void close() {
+        snd_pcm_close(pcm_);
+        pcm_ = nullptr;
+    }
+
+    snd_pcm_t* pcm_ = nullptr;
+    bool tried_ = false;
+};
+
+Stream stream;
+
+}  // namespace
+
+bool open_stream() {
+    return stream.open();
+}
+
+bool stream_live() {
+    return stream.live();
+}
+
+void write_frames(const std::uint8_t* frames, std::size_t count) {
+    stream.write(frames, count);
+}
+
+void write_silence(std::size_t count) {
+    const auto* zeros = reinterpret_cast<const std::uint8_t*>(silence.data());
+    while (count > 0 && stream.live()) {
+        const std::size_t chunk = std::min(count, kSilenceFrames);
+        stream.write(zeros, chunk);
+        count -= chunk;
+    }
+}
+
+}  // namespace korvane::alsa

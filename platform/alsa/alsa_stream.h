@@ -1,0 +1,24 @@
+#pragma once
+// The one ALSA playback stream that sound and sleep share: 44,100 Hz, signed
+// 16-bit little-endian mono, on the `default` device.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace korvane::alsa {
+
+// Opens the stream on the first call; returns whether it is open. A device that
+// could not be opened is never tried again: the program then runs silently.
+bool open_stream();
+
+// Whether the stream is open, without trying to open it.
+bool stream_live();
+
+// Writes `count` frames of little-endian samples and returns once they are
+// queued, that is within the stream's small buffer of what is heard.
+void write_frames(const std::uint8_t* frames, std::size_t count);
+
+// Writes `count` frames of silence, returning as write_frames does.
+void write_silence(std::size_t count);
+
+}  // namespace korvane::alsa
