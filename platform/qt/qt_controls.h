@@ -1,0 +1,32 @@
+#pragma once
+// Child controls of a dialog as Qt widgets: creation from a control spec,
+// texts and list lines.
+
+#include <string>
+
+#include <QString>
+
+#include "platform/dialog.h"
+#include "platform/qt/dialog_units.h"
+
+class QListWidget;
+class QWidget;
+
+namespace korvane::qt {
+
+// The program's Latin-1 text as Qt text, each CR LF a line break.
+QString widget_text(const std::string& text);
+
+// A new widget for `spec` inside `parent`, placed and sized in dialog units of `base`.
+QWidget* make_control(const platform::ControlSpec& spec, QWidget* parent, DialogBaseUnits base);
+
+// Sets the visible text of a button, label or text box; other widgets keep none.
+void set_widget_text(QWidget* control, const std::string& text);
+
+// Adds a line at the end, or where case-insensitive order puts it when `sorted`.
+void add_line(QListWidget* list, const std::string& line, bool sorted);
+
+// The selected line, or "" when none is selected.
+std::string selected_line(const QListWidget* list);
+
+}  // namespace korvane::qt

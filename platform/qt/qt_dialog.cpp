@@ -1,0 +1,104 @@
+// Windows and controls with Qt 6 Widgets. A handle names a dialog from its
+// creation until its modal run ends; calls with a handle that names no dialog
+// (any more) do nothing, as Win32 calls on a destroyed window do.
+
+#include <map>
+
+#include <QListWidget>
+
+#include "platform/dialog.h"
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_dialog_window.h"
+
+namespace korvane {
+namespace {
+
+using platform::WindowHandle;
+
+// Handles are never reused, so a stale one cannot reach a newer dialog.
+struct Registry {
+    std::map<WindowHandle, qt::DialogWindow*> dialogs;
+    WindowHandle last_handle = platform::kNoWindow;
+};
+
+Registry& registry() {
+    static Registry instance;
+    return instance;
+}
+
+QWidget* find_control(WindowHandle window, int id) {
+    qt::DialogWindow* dialog = qt::find_dialog(window);
+    return dialog ? dialog->control(id) : nullptr;
+}
+
+QListWidget* find_list(WindowHandle window, int id) {
+    return qobject_cast<QListWidget*>(find_control(window, id));
+}
+
+}  // namespace
+
+qt::DialogWindow* qt::find_dialog(WindowHandle window) {
+    const auto it = registry().dialogs.find(window);
+    return it == registry().dialogs.end() ? nullptr : it->second;
+}
+
+WindowHandle platform::create_dialog(const std::string& caption, int width, int height) {
+    const WindowHandle handle = ++registry().last_handle;
+    registry().dialogs[handle] = new qt::DialogWindow(handle, caption, width, height);
+    return handle;
+}
+
+void platform::add_control(WindowHandle window, const ControlSpec& control) {
+    if (qt::DialogWindow* dialog = qt::find_dialog(window)) {
+        dialog->add_control(control);
+    }
+}
+
+void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
+    if (QWidget* control = find_control(window, id)) {
+        qt::set_widget_text(control, text);
+    }
+}
+
+void platform::set_caption(WindowHandle window, const std::string& caption) {
+    if (qt::DialogWindow* dialog = qt::find_dialog(window)) {
+        dialog->setWindowTitle(qt::widget_text(caption));
+    }
+}
+
+void platform::add_list_line(WindowHandle window, int id, const std::string& line) {
+    if (QListWidget* list = find_list(window, id)) {
+        qt::add_line(list, line, qt::find_dialog(window)->control_style(id) & kSorted);
+    }
+}
+
+void platform::clear_list(WindowHandle window, int id) {
+    if (QListWidget* list = find_list(window, id)) {
+        list->clear();
+    }
+}
+
+std::string platform::selected_list_line(WindowHandle window, int id) {
+    const QListWidget* list = find_list(window, id);
+    return list ? qt::selected_line(list) : std::string();
+}
+
+// The dialog is destroyed as soon as its run ends; a close request ends it
+// through QDialog::reject with result 0.
+void platform::run_modal(WindowHandle window) {
+    qt::DialogWindow* dialog = qt::find_dialog(window);
+    if (!dialog) {
+        return;
+    }
+    dialog->exec();
+    registry().dialogs.erase(window);
+    delete dialog;
+}
+
+void platform::end_dialog(WindowHandle window, int result) {
+    if (qt::DialogWindow* dialog = qt::find_dialog(window)) {
+        dialog->done(result);
+    }
+}
+
+}  // namespace korvane

@@ -1,0 +1,107 @@
+#include "platform/qt/qt_dialog_window.h"
+
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "platform/keyboard_rules.h"
+#include "platform/qt/qt_controls.h"
+
+namespace korvane::qt {
+namespace {
+
+// Qt substitutes the nearest font the machine has.
+QFont dialog_font() {
+    return QFont(QStringLiteral("MS Sans Serif"), 8);
+}
+
+DialogBaseUnits base_units_of(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters_advance = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return dialog_base_units(letters_advance, metrics.height());
+}
+
+bool is_enter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool has_no_modifier_but_keypad(const QKeyEvent& event) {
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(platform::WindowHandle handle, const std::string& caption, int width,
+                           int height)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      handle_(handle),
+      base_(base_units_of(dialog_font())) {
+    setFont(dialog_font());
+    setWindowTitle(widget_text(caption));
+    setModal(true);
+    setFixedSize(horizontal_pixels(width, base_), vertical_pixels(height, base_));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void DialogWindow::add_control(const platform::ControlSpec& spec) {
+    QWidget* widget = make_control(spec, this, base_);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        const int id = spec.id;
+        connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
+    }
+    controls_.push_back(Control{spec.id, spec.kind, spec.style, spec.handler, widget});
+}
+
+QWidget* DialogWindow::control(int id) const {
+    const Control* c = find(id);
+    return c ? c->widget : nullptr;
+}
+
+unsigned DialogWindow::control_style(int id) const {
+    const Control* c = find(id);
+    return c ? c->style : 0;
+}
+
+// Enter and Escape never reach QDialog, whose own handling would close the
+// dialog on Escape and click a default button on Enter.
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    if (has_no_modifier_but_keypad(*event) && is_enter(*event)) {
+        click(platform::enter_target(focused_push_button(), find(platform::kConfirmId)));
+    } else if (has_no_modifier_but_keypad(*event) && event->key() == Qt::Key_Escape) {
+        click(platform::escape_target(find(platform::kCancelId)));
+    } else {
+        QDialog::keyPressEvent(event);
+    }
+}
+
+const DialogWindow::Control* DialogWindow::find(int id) const {
+    const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                 [id](const Control& c) { return c.id == id; });
+    return it == controls_.end() ? nullptr : &*it;
+}
+
+int DialogWindow::focused_push_button() const {
+    const QWidget* focused = focusWidget();
+    const auto it = std::find_if(controls_.begin(), controls_.end(), [focused](const Control& c) {
+        return c.widget == focused && c.kind == platform::ControlKind::push_button;
+    });
+    return it == controls_.end() ? platform::kNoControl : it->id;
+}
+
+void DialogWindow::click(int id) const {
+    const Control* c = find(id);
+    if (c && c->handler) {
+        c->handler(handle_, platform::kWmCommand, platform::click_wparam(id), 0);
+    }
+}
+
+}  // namespace korvane::qt
