@@ -81,9 +81,6 @@ class Stream {
             snd_pcm_drain(pcm_);
             close();
         }
-        if (tried_) {
-            snd_config_update_free_global();
-        }
     }
 
     bool open() {
