@@ -33,6 +33,7 @@ class LearnCodeTest : public ::testing::Test {
 TEST_F(LearnCodeTest, ListHoldsTheLessonsInTableOrderWithNoneSelected) {
     for (int showing = 0; showing < 2; ++showing) {
         show([](platform::WindowHandle window) {
+            EXPECT_EQ(fake::dialog(window).caption, "Korvane");
             const auto& list = fake::control(window, kLessonList);
             ASSERT_EQ(list.lines.size(), 43u);
             EXPECT_EQ(list.lines.front(), "   E .  A .-");
