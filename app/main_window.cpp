@@ -15,7 +15,6 @@ namespace {
 using platform::ControlKind;
 using platform::ControlSpec;
 
-constexpr unsigned kButton = platform::kTabStop;
 constexpr unsigned kValueBox = platform::kTabStop | platform::kReadOnly | platform::kStaticEdge;
 constexpr unsigned kPanel = kValueBox | platform::kMultiLine | platform::kCentered;
 
@@ -26,30 +25,29 @@ constexpr ControlKind kEdit = ControlKind::edit;
 // In creation order, which is also the tab order.
 constexpr std::array<ControlSpec, 15> kControls{{
     {401, kLabel, "Speed", 40, 175, 30, 15, 0, nullptr},
-    {201, kPush, "&Slower", 80, 175, 50, 20, kButton, on_slower},
-    {202, kPush, "&Faster", 140, 175, 50, 20, kButton, on_faster},
+    {201, kPush, "&Slower", 80, 175, 50, 20, kButtonStyle, on_slower},
+    {202, kPush, "&Faster", 140, 175, 50, 20, kButtonStyle, on_faster},
     {kSpeedBoxId, kEdit, "", 200, 175, 60, 20, kValueBox, nullptr},
     {402, kLabel, "Pitch", 40, 210, 30, 15, 0, nullptr},
-    {203, kPush, "&Lower", 80, 210, 50, 20, kButton, on_lower},
-    {204, kPush, "&Higher", 140, 210, 50, 20, kButton, on_higher},
+    {203, kPush, "&Lower", 80, 210, 50, 20, kButtonStyle, on_lower},
+    {204, kPush, "&Higher", 140, 210, 50, 20, kButtonStyle, on_higher},
     {kPitchBoxId, kEdit, "", 200, 210, 60, 20, kValueBox, nullptr},
-    {205, kPush, "&Random Code", 80, 245, 50, 20, kButton, on_random_code},
-    {206, kPush, "&QSO Practice", 140, 245, 50, 20, kButton, on_qso_practice},
-    {207, kPush, "Lear&n Code", 200, 245, 50, 20, kButton, on_learn_code},
-    {209, kPush, "F&ile", 260, 245, 50, 20, kButton, on_file},
-    {210, kPush, "H&elp", 320, 245, 50, 20, kButton, on_help},
-    {250, kPush, "E&xit", 380, 245, 50, 20, kButton, on_exit},
+    {205, kPush, "&Random Code", 80, 245, 50, 20, kButtonStyle, on_random_code},
+    {206, kPush, "&QSO Practice", 140, 245, 50, 20, kButtonStyle, on_qso_practice},
+    {207, kPush, "Lear&n Code", 200, 245, 50, 20, kButtonStyle, on_learn_code},
+    {209, kPush, "F&ile", 260, 245, 50, 20, kButtonStyle, on_file},
+    {210, kPush, "H&elp", 320, 245, 50, 20, kButtonStyle, on_help},
+    {250, kPush, "E&xit", 380, 245, 50, 20, kButtonStyle, on_exit},
     {kTextPanelId, kEdit, "", 50, 25, 400, 125, kPanel, nullptr},
 }};
 
 // Ends the main window and tells the window loop what to show next.
 int end_with_mode(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                   std::int32_t mode) {
-    if (platform::is_button_click(message, wparam)) {
+    return handle_click(message, wparam, [=] {
         platform::end_dialog(window, 1);
         window_mode = mode;
-    }
-    return 1;
+    });
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 // What every window of the program shares: its title, its size and the ids of
 // the controls that several parts of the program write.
 
+#include <cstdint>
+
+#include "platform/dialog.h"
+
 namespace korvane {
 
 inline constexpr const char* kProgramTitle = "Korvane";
@@ -11,5 +15,18 @@ inline constexpr int kWindowHeight = 350;  // dialog units
 inline constexpr int kTextPanelId = 301;  // the large read-only panel
 inline constexpr int kSpeedBoxId = 302;
 inline constexpr int kPitchBoxId = 303;
+
+// Push buttons are plain tab stops; no window has a default button.
+inline constexpr unsigned kButtonStyle = platform::kTabStop;
+
+// The shape every click handler shares: `action` runs on a click only, and
+// every message counts as handled.
+template <typename Action>
+int handle_click(std::uint32_t message, std::uintptr_t wparam, Action action) {
+    if (platform::is_button_click(message, wparam)) {
+        action();
+    }
+    return 1;
+}
 
 }  // namespace korvane

@@ -10,14 +10,13 @@
 namespace korvane {
 namespace {
 
-// Runs `change` and `apply` on a click; every message counts as handled.
+// Steps the value with `change` on a click, then applies it, also at a limit.
 template <typename Change, typename Apply>
 int on_click(std::uint32_t message, std::uintptr_t wparam, Change change, Apply apply) {
-    if (platform::is_button_click(message, wparam)) {
+    return handle_click(message, wparam, [&] {
         change();
         apply();
-    }
-    return 1;
+    });
 }
 
 }  // namespace

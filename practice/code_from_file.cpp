@@ -18,14 +18,13 @@ constexpr int kFileListId = 502;
 constexpr std::string_view kCaptionPrefix = "Code From File -- ";
 constexpr std::string_view kWildcard = "*.*";
 
-constexpr unsigned kButton = platform::kTabStop;
 constexpr unsigned kList = platform::kSorted | platform::kVerticalScroll | platform::kTabStop |
                            platform::kNotify | platform::kClientEdge;
 
 constexpr std::array<platform::ControlSpec, 3> kControls{{
     {kFileListId, platform::ControlKind::list_box, "", 100, 25, 300, 175, kList, nullptr},
-    {1, platform::ControlKind::push_button, "&Go", 175, 225, 50, 20, kButton, on_go},
-    {2, platform::ControlKind::push_button, "Q&uit", 275, 225, 50, 20, kButton, on_quit},
+    {1, platform::ControlKind::push_button, "&Go", 175, 225, 50, 20, kButtonStyle, on_go},
+    {2, platform::ControlKind::push_button, "Q&uit", 275, 225, 50, 20, kButtonStyle, on_quit},
 }};
 
 std::string caption() {
@@ -90,22 +89,18 @@ void send_file() {
 
 int on_go(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
           std::intptr_t) {
-    if (platform::is_button_click(message, wparam)) {
+    return handle_click(message, wparam, [=] {
         picked_name = platform::selected_list_line(window, kFileListId);
         if (platform::is_directory(browse_dir + picked_name)) {
             enter_directory();
         } else {
             send_file();
         }
-    }
-    return 1;
+    });
 }
 
 int on_quit(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
-    if (platform::is_button_click(message, wparam)) {
-        platform::end_dialog(current_window, 1);
-    }
-    return 1;
+    return handle_click(message, wparam, [] { platform::end_dialog(current_window, 1); });
 }
 
 }  // namespace korvane

@@ -29,7 +29,6 @@ constexpr std::array<PunctuationWord, 5> PunctuationWords{{
     {"DASH", "-"},
 }};
 
-constexpr unsigned kButton = platform::kTabStop;
 constexpr unsigned kList = platform::kTabStop | platform::kVerticalScroll | platform::kNotify;
 constexpr unsigned kHints = platform::kTabStop | platform::kReadOnly | platform::kMultiLine |
                             platform::kCentered | platform::kStaticEdge;
@@ -37,8 +36,8 @@ constexpr unsigned kHints = platform::kTabStop | platform::kReadOnly | platform:
 // In creation order, which is also the tab order.
 constexpr std::array<platform::ControlSpec, 4> kControls{{
     {kLessonListId, platform::ControlKind::list_box, "", 100, 100, 150, 180, kList, nullptr},
-    {1, platform::ControlKind::push_button, "&Listen", 275, 160, 30, 20, kButton, on_listen},
-    {208, platform::ControlKind::push_button, "Cl&ose", 275, 190, 30, 20, kButton, on_close},
+    {1, platform::ControlKind::push_button, "&Listen", 275, 160, 30, 20, kButtonStyle, on_listen},
+    {208, platform::ControlKind::push_button, "Cl&ose", 275, 190, 30, 20, kButtonStyle, on_close},
     {kTextPanelId, platform::ControlKind::edit, "", 50, 25, 400, 60, kHints, nullptr},
 }};
 
@@ -73,19 +72,15 @@ void show_learn_code_window() {
 
 int on_listen(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
               std::intptr_t) {
-    if (platform::is_button_click(message, wparam)) {
+    return handle_click(message, wparam, [=] {
         send_text = lesson_characters(platform::selected_list_line(window, kLessonListId));
         send_morse();
-    }
-    return 1;
+    });
 }
 
 int on_close(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
              std::intptr_t) {
-    if (platform::is_button_click(message, wparam)) {
-        platform::end_dialog(window, 1);
-    }
-    return 1;
+    return handle_click(message, wparam, [=] { platform::end_dialog(window, 1); });
 }
 
 }  // namespace korvane

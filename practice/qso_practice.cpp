@@ -81,10 +81,7 @@ void send_qso_practice() {
 
 int on_qso_practice(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
                     std::intptr_t) {
-    if (platform::is_button_click(message, wparam)) {
-        send_qso_practice();
-    }
-    return 1;
+    return handle_click(message, wparam, send_qso_practice);
 }
 
 }  // namespace korvane

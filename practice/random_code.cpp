@@ -41,10 +41,7 @@ void send_random_code() {
 
 int on_random_code(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
                    std::intptr_t) {
-    if (platform::is_button_click(message, wparam)) {
-        send_random_code();
-    }
-    return 1;
+    return handle_click(message, wparam, send_random_code);
 }
 
 }  // namespace korvane
