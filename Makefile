@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is CMake presets.
-.PHONY: run test test-asan
+.PHONY: run test test-asan test-win32
 
 run:
 	tools/install-deps.sh build run
@@ -18,3 +18,10 @@ test-asan:
 	cmake --preset asan-ubsan
 	cmake --build --preset asan-ubsan
 	ctest --preset asan-ubsan
+
+# The 32-bit Windows build, tested under Wine with a private prefix and X server.
+test-win32:
+	tools/install-deps.sh build test win32
+	cmake --preset win32
+	cmake --build --preset win32
+	tests/win32/wine-env.sh ctest --preset win32

@@ -4,12 +4,14 @@
 #   build    compiler, CMake, Ninja, GoogleTest, Qt 6 Widgets, ALSA
 #   run      what the desktop program uses at run time
 #   test     the tools the tests drive the real program with
+#   win32    the 32-bit Windows cross compiler and Wine to test its build
 set -euo pipefail
 
 declare -A groups=(
     [build]="g++ cmake ninja-build googletest libgtest-dev qt6-base-dev libasound2-dev"
     [run]="libasound2-plugins xdg-utils"
     [test]="xvfb xdotool x11-utils imagemagick alsa-utils"
+    [win32]="g++-mingw-w64-i686-posix wine wine64 wine32:i386"
 )
 
 wanted=()
@@ -28,5 +30,9 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+# An i386 package (wine32) needs its architecture known to apt before the update.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,240 @@
+// Modal dialogs built at run time from an in-memory template, with child
+// controls added one by one and a message loop of their own.
+
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "platform/dialog.h"
+
+namespace korvane {
+namespace {
+
+using platform::WindowHandle;
+
+constexpr DWORD kDialogStyle =
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE | DS_CENTER;
+constexpr WORD kFontPoints = 8;
+constexpr const wchar_t* kFontName = L"MS Sans Serif";
+
+// What a dialog on screen needs: the handlers of its controls by id, and
+// whether it has been ended. Controls without a handler are kept as nullptr.
+struct DialogState {
+    std::map<int, platform::CommandHandler> handlers;
+    bool ended = false;
+};
+
+std::map<HWND, DialogState>& dialogs() {
+    static std::map<HWND, DialogState> instance;
+    return instance;
+}
+
+// The state of a dialog that create_dialog made and run_modal has not yet destroyed.
+DialogState* state_of(HWND dialog) {
+    const auto found = dialogs().find(dialog);
+    return found == dialogs().end() ? nullptr : &found->second;
+}
+
+HWND hwnd_of(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+HWND control_of(WindowHandle window, int id) {
+    return GetDlgItem(hwnd_of(window), id);
+}
+
+// A DLGTEMPLATE without controls, word by word: style, extended style, no
+// controls, position 0,0 (DS_CENTER places it), size; then no menu, the
+// standard dialog class, an empty title (the caption is set afterwards as
+// ANSI text) and the font. Words keep the block aligned as the call needs.
+std::vector<WORD> dialog_template(int width, int height) {
+    std::vector<WORD> words{
+        LOWORD(kDialogStyle),     HIWORD(kDialogStyle),      0, 0, 0, 0,          0,
+        static_cast<WORD>(width), static_cast<WORD>(height), 0, 0, 0, kFontPoints};
+    for (const wchar_t* ch = kFontName; *ch; ++ch) {
+        words.push_back(static_cast<WORD>(*ch));
+    }
+    words.push_back(0);
+    return words;
+}
+
+// Enter and Escape reach the dialog as commands for ids 1 and 2 whether or
+// not such controls exist; only commands for existing controls are routed.
+INT_PTR on_command(HWND dialog, WPARAM wparam, LPARAM lparam) {
+    DialogState* state = state_of(dialog);
+    if (!state) {
+        return FALSE;
+    }
+    const auto handler = state->handlers.find(LOWORD(wparam));
+    if (handler != state->handlers.end() && handler->second) {
+        handler->second(reinterpret_cast<WindowHandle>(dialog), WM_COMMAND, wparam, lparam);
+    }
+    return TRUE;
+}
+
+INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return TRUE;
+        case WM_COMMAND:
+            return on_command(dialog, wparam, lparam);
+        case WM_SYSCOMMAND:
+            if ((wparam & 0xFFF0) != SC_CLOSE) {
+                return FALSE;
+            }
+            platform::end_dialog(reinterpret_cast<WindowHandle>(dialog), 0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+const char* class_of(platform::ControlKind kind) {
+    switch (kind) {
+        case platform::ControlKind::push_button:
+            return "BUTTON";
+        case platform::ControlKind::label:
+            return "STATIC";
+        case platform::ControlKind::edit:
+            return "EDIT";
+        case platform::ControlKind::list_box:
+            return "LISTBOX";
+    }
+    return "STATIC";
+}
+
+DWORD kind_style(platform::ControlKind kind) {
+    switch (kind) {
+        case platform::ControlKind::push_button:
+            return BS_PUSHBUTTON;
+        case platform::ControlKind::label:
+            return SS_LEFT;
+        case platform::ControlKind::edit:
+            return ES_LEFT;
+        case platform::ControlKind::list_box:
+            return 0;
+    }
+    return 0;
+}
+
+DWORD window_style(const platform::ControlSpec& spec) {
+    DWORD style = WS_CHILD | WS_VISIBLE | kind_style(spec.kind);
+    const std::pair<unsigned, DWORD> flags[] = {
+        {platform::kTabStop, WS_TABSTOP},     {platform::kReadOnly, ES_READONLY},
+        {platform::kMultiLine, ES_MULTILINE}, {platform::kCentered, ES_CENTER},
+        {platform::kSorted, LBS_SORT},        {platform::kVerticalScroll, WS_VSCROLL},
+        {platform::kNotify, LBS_NOTIFY},
+    };
+    for (const auto& [flag, bits] : flags) {
+        if (spec.style & flag) {
+            style |= bits;
+        }
+    }
+    return style;
+}
+
+DWORD extended_style(unsigned style) {
+    return (style & platform::kStaticEdge ? WS_EX_STATICEDGE : 0) |
+           (style & platform::kClientEdge ? WS_EX_CLIENTEDGE : 0);
+}
+
+// Gives the focus to the first tab stop, as a dialog does when it starts.
+void focus_first_tab_stop(HWND dialog) {
+    if (const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE)) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    }
+}
+
+}  // namespace
+
+WindowHandle platform::create_dialog(const std::string& caption, int width, int height) {
+    const auto words = dialog_template(width, height);
+    const HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                                   reinterpret_cast<LPCDLGTEMPLATEA>(words.data()),
+                                                   nullptr, dialog_procedure, 0);
+    if (!dialog) {
+        return kNoWindow;
+    }
+    dialogs()[dialog] = DialogState{};
+    SetWindowTextA(dialog, caption.c_str());
+    return reinterpret_cast<WindowHandle>(dialog);
+}
+
+void platform::add_control(WindowHandle window, const ControlSpec& spec) {
+    const HWND dialog = hwnd_of(window);
+    DialogState* state = state_of(dialog);
+    if (!state) {
+        return;
+    }
+    RECT area{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+    MapDialogRect(dialog, &area);
+    const HWND control = CreateWindowExA(
+        extended_style(spec.style), class_of(spec.kind), spec.text ? spec.text : "",
+        window_style(spec), area.left, area.top, area.right - area.left, area.bottom - area.top,
+        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr),
+        nullptr);
+    SendMessageA(control, WM_SETFONT, SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
+    state->handlers[spec.id] = spec.handler;
+}
+
+void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
+    SetWindowTextA(control_of(window, id), text.c_str());
+}
+
+void platform::set_caption(WindowHandle window, const std::string& caption) {
+    SetWindowTextA(hwnd_of(window), caption.c_str());
+}
+
+void platform::add_list_line(WindowHandle window, int id, const std::string& line) {
+    SendMessageA(control_of(window, id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void platform::clear_list(WindowHandle window, int id) {
+    SendMessageA(control_of(window, id), LB_RESETCONTENT, 0, 0);
+}
+
+std::string platform::selected_list_line(WindowHandle window, int id) {
+    const HWND list = control_of(window, id);
+    const LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    const LRESULT length = index == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    std::string line(static_cast<std::size_t>(length) + 1, '\0');
+    line.resize(static_cast<std::size_t>(
+        SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(line.data()))));
+    return line;
+}
+
+// IsDialogMessageA gives the dialog its keyboard: Tab, access keys, Enter and
+// Escape. A dialog that could not be created (no display) ends at once.
+void platform::run_modal(WindowHandle window) {
+    const HWND dialog = hwnd_of(window);
+    const DialogState* state = state_of(dialog);
+    if (!state) {
+        return;
+    }
+    ShowWindow(dialog, SW_SHOW);
+    focus_first_tab_stop(dialog);
+    MSG message{};
+    while (!state->ended && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    DestroyWindow(dialog);
+    dialogs().erase(dialog);
+}
+
+// The result is not kept: nothing in the program reads it. The posted message
+// wakes the loop when the end came from a message that was sent, not posted.
+void platform::end_dialog(WindowHandle window, int) {
+    if (DialogState* state = state_of(hwnd_of(window))) {
+        state->ended = true;
+        PostMessageA(hwnd_of(window), WM_NULL, 0, 0);
+    }
+}
+
+}  // namespace korvane
