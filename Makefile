@@ -8,13 +8,13 @@ run:
 	tools/run-korvane.sh
 
 test:
-	tools/install-deps.sh build run test
+	tools/install-deps.sh build run test e2e
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default
 
 test-asan:
-	tools/install-deps.sh build run test
+	tools/install-deps.sh build run test e2e
 	cmake --preset asan-ubsan
 	cmake --build --preset asan-ubsan
 	ctest --preset asan-ubsan

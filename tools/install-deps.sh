@@ -5,6 +5,8 @@
 #   run      what the desktop program uses at run time
 #   test     the tools the tests drive the real program with
 #   win32    the 32-bit Windows cross compiler and Wine to test its build
+#   e2e      a private sound server, a CW decoder and Python for the end-to-end tests
+#   fuzz     Clang with libFuzzer and the sanitizers' run-time libraries
 set -euo pipefail
 
 declare -A groups=(
@@ -12,6 +14,8 @@ declare -A groups=(
     [run]="libasound2-plugins xdg-utils"
     [test]="xvfb xdotool x11-utils imagemagick alsa-utils"
     [win32]="g++-mingw-w64-i686-posix wine wine64 wine32:i386"
+    [e2e]="pulseaudio pulseaudio-utils libasound2-plugins multimon-ng sox python3"
+    [fuzz]="clang libclang-rt-14-dev"
 )
 
 wanted=()
