@@ -155,8 +155,7 @@ class Send:
     """One call of the sender as the listener heard it."""
     images: Images
     elements: list
-    text: str = ""                                 # decoded
-    silent: int = 0                                # characters heard only as pauses
+    text: str = ""                                 # decoded; ":" for a character without a code
     pause_errors: list = field(default_factory=list)  # measured - nominal, in samples
     drift: float = 0.0                             # samples, over the whole send
 
@@ -222,7 +221,7 @@ def decode(samples, position, images, filler, tolerance=1.0):
     """The send of an unknown text at `position`, decoded from its elements
     and pauses. Pauses must be whole dots within `tolerance` samples: one
     inside a character, four between characters, and every further pause
-    stands for `filler`: " " (a space, 7 dots) or "x" (a character without a
+    stands for `filler`: " " (a space, 7 dots) or ":" (a character without a
     code, 3 dots). With tolerance None a pause is taken as the nearest
     allowed length (for measuring a sender that is not exact)."""
     elements = elements_from(samples, position, images)
@@ -235,7 +234,7 @@ def decode(samples, position, images, filler, tolerance=1.0):
         raise Underrun(f"at sample {onset}: the element goes on after {gap} zero samples")
     dot = pause_samples(images.dot_ms)
     filler_dots = 7 if filler == " " else 3
-    text, code, silent, nominal = "", "", 0, []
+    text, code, nominal = "", "", []
     for element, pause in zip(elements, _pauses(elements) + [None]):
         code += element.kind
         if pause is None:
@@ -246,11 +245,9 @@ def decode(samples, position, images, filler, tolerance=1.0):
             continue
         text += morse.CHARACTERS.get(code, "#")
         code = ""
-        fillers = (dots - 4) // filler_dots
-        text += " " * fillers if filler == " " else ""
-        silent += fillers if filler != " " else 0
+        text += filler * ((dots - 4) // filler_dots)
     text += morse.CHARACTERS.get(code, "#")
-    send = Send(images, elements, text, silent)
+    send = Send(images, elements, text)
     send.pause_errors = [got - want for got, want in zip(_pauses(elements), nominal)]
     send.drift = _drift(elements, nominal)
     if "#" in text:

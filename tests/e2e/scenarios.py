@@ -178,7 +178,7 @@ def random_code(check):
     # Higher changes every sample of the images: the unknown text ends where
     # its images stop matching.
     samples = check.samples()
-    code = audio.decode(samples, 0, check.images(5, 1200), filler="x")
+    code = audio.decode(samples, 0, check.images(5, 1200), filler=":")
     v, _ = check.heard([(5, 1220, "V"), (5, 1220, "73")], position=code.end)
     cross_check(samples, code, code.text, ignore_blanks=True)
     # Characters without a code at either end of the minute show only in the
@@ -188,10 +188,10 @@ def random_code(check):
     leading = int(lead_in_ms // three_dots)
     trailing_ms = (v.start - code.end) / audio.SAMPLES_PER_MS - 4 * morse.dot_ms(5)
     trailing = int(trailing_ms // three_dots)
-    characters = len(code.text) + code.silent + leading + trailing
+    characters = len(code.text) + leading + trailing
     if characters != 25:
-        raise AssertionError(f"{characters} characters ({code.text!r}, {code.silent} silent "
-                             f"inside, {leading} before, {trailing} after), expected 25")
+        raise AssertionError(f"{characters} characters ({code.text!r} with {leading} silent "
+                             f"ones before and {trailing} after), expected 25")
     require_settings(work, record(1220, 5))
 
 
