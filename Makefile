@@ -22,6 +22,4 @@ test-asan:
 # The 32-bit Windows build, tested under Wine with a private prefix and X server.
 test-win32:
 	tools/install-deps.sh build test win32
-	cmake --preset win32
-	cmake --build --preset win32
-	tests/win32/wine-env.sh ctest --preset win32
+	tests/win32/run-tests.sh

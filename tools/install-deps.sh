@@ -4,7 +4,7 @@
 #   build    compiler, CMake, Ninja, GoogleTest, Qt 6 Widgets, ALSA
 #   run      what the desktop program uses at run time
 #   test     the tools the tests drive the real program with
-#   win32    the 32-bit Windows cross compiler and Wine to test its build
+#   win32    the Windows cross compilers and Wine to test their builds
 #   e2e      a private sound server, a CW decoder and Python for the end-to-end tests
 #   fuzz     Clang with libFuzzer and the sanitizers' run-time libraries
 set -euo pipefail
@@ -13,7 +13,7 @@ declare -A groups=(
     [build]="g++ cmake ninja-build googletest libgtest-dev qt6-base-dev libasound2-dev"
     [run]="libasound2-plugins xdg-utils"
     [test]="xvfb xdotool x11-utils imagemagick alsa-utils"
-    [win32]="g++-mingw-w64-i686-posix wine wine64 wine32:i386"
+    [win32]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386"
     [e2e]="pulseaudio pulseaudio-utils libasound2-plugins multimon-ng sox python3"
     [fuzz]="clang libclang-rt-14-dev"
 )

@@ -90,11 +90,18 @@ TEST_F(SettingsTest, SaveStoresTheLow16Bits) {
     EXPECT_EQ(read_ini(), (Bytes{0x45, 0x23, 0xFE, 0xFF}));
 }
 
-// Another opener holding the file without sharing leaves only the read-only open.
+// Another opener that keeps the file from being written leaves only the
+// read-only open: on Windows any reader that does not grant exclusive access,
+// elsewhere a second locked opener.
+#ifdef _WIN32
+constexpr auto kHolderAccess = platform::FileAccess::read_only;
+#else
+constexpr auto kHolderAccess = platform::FileAccess::read_write_create;
+#endif
+
 TEST_F(SettingsTest, AFileThatOnlyOpensReadOnlyIsReadAndNeverWritten) {
     write_ini({0x58, 0x02, 0x14, 0x00});
-    const auto holder =
-        platform::open_file(kSettingsFileName, platform::FileAccess::read_write_create);
+    const auto holder = platform::open_file(kSettingsFileName, kHolderAccess);
     ASSERT_NE(holder, platform::kNoFile);
     load_settings();
     EXPECT_EQ(pitch_hz, 600);

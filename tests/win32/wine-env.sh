@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Runs a command (the Windows tests) in a private world: a fresh 32-bit Wine
-# prefix with Wine's audio and crash debugger off, and a private X server for
-# the windows. Usage: tests/win32/wine-env.sh COMMAND...
+# Runs a command (the Windows tests) in a private world: a fresh Wine prefix
+# of the given kind with Wine's audio and crash debugger off, and a private X
+# server for the windows. Usage: tests/win32/wine-env.sh win32|win64 COMMAND...
 set -euo pipefail
 
-loader=/usr/lib/wine/wine
+arch=${1:?usage: wine-env.sh win32|win64 COMMAND...}
+shift
+case "$arch" in
+win32) loader=/usr/lib/wine/wine ;;
+win64) loader=/usr/lib/wine/wine64 ;;
+*) echo "wine-env.sh: unknown kind $arch" >&2 && exit 2 ;;
+esac
 fail() {
     echo "wine-env.sh: $*" >&2
     exit 1
@@ -12,9 +18,9 @@ fail() {
 # With only the 64-bit half of Wine, or a kernel without 32-bit support, a
 # 32-bit program does not run, yet Wine may print nothing and exit 0: every
 # test would pass without running. Refuse instead.
-[ -x "$loader" ] || fail "$loader is missing; install wine32:i386 (tools/install-deps.sh win32)"
+[ -x "$loader" ] || fail "$loader is missing (tools/install-deps.sh win32)"
 "$loader" --version >/dev/null 2>&1 ||
-    fail "$loader does not start: this kernel cannot run 32-bit programs (ia32 emulation off?)"
+    fail "$loader does not start: this kernel cannot run its programs (ia32 emulation off?)"
 
 work=$(mktemp -d /tmp/korvane-wine.XXXXXX)
 xvfb_pid=""
@@ -36,7 +42,7 @@ timeout 15 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" ||
 export DISPLAY=":$(head -n 1 "$work/display")"
 
 mkdir -p "$work/home"
-export HOME="$work/home" WINEPREFIX="$work/prefix" WINEARCH=win32 WINEDEBUG=-all
+export HOME="$work/home" WINEPREFIX="$work/prefix" WINEARCH="$arch" WINEDEBUG=-all WINELOADER="$loader"
 # No Mono or Gecko: nothing here needs them, and asking for them stalls the prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
