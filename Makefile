@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is CMake presets.
-.PHONY: run test test-asan test-win32
+.PHONY: run test test-asan test-win32 test-fuzz
 
 run:
 	tools/install-deps.sh build run
@@ -23,3 +23,10 @@ test-asan:
 test-win32:
 	tools/install-deps.sh build test win32
 	tests/win32/run-tests.sh
+
+# The fuzz targets, each for a fixed time from its seed corpus, built with Clang.
+test-fuzz:
+	tools/install-deps.sh build fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
