@@ -10,7 +10,7 @@ namespace korvane::platform {
 // Joins a directory and a name: "\" on Windows, "/" elsewhere.
 extern const char kPathSeparator;
 
-// The longest path the platform's file services accept, in bytes.
+// The room the platform's file services have for a path, its closing zero byte included.
 extern const std::size_t kMaxPathLength;
 
 // The root of the drive that holds the working directory ("C:\" on Windows, "/" elsewhere).

@@ -54,7 +54,7 @@ void fill_list(platform::WindowHandle window) {
 void list_directory() {
     FileList.assign(1, "..");
     // A path the platform cannot take lists as ".." alone.
-    if (browse_dir.size() + kWildcard.size() > platform::kMaxPathLength) {
+    if (browse_dir.size() + kWildcard.size() >= platform::kMaxPathLength) {
         return;
     }
     platform::list_directory_entries(browse_dir, [](const std::string& name) {
