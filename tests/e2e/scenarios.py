@@ -9,6 +9,7 @@ Usage: scenarios.py --program KORVANE --images E2E_ELEMENT_IMAGES
                     [--artifacts DIR] SCENARIO"""
 
 import argparse
+import os
 import re
 import sys
 import time
@@ -240,6 +241,8 @@ def learn_code(check):
 # Every kind of byte of a practice file; what is heard of it is written out by hand.
 PRACTICE_FILE = b"cq CQ de K1ABC\r\n  599, ok?\tname: al  [x] #1 caf\xc3\xa9 {end}."
 PRACTICE_HEARD = "CQ CQ DE K1ABC  599, OK?NAME: AL X 1 CAF END."
+# A file name is bytes: this one is not even UTF-8, and must still be opened.
+PRACTICE_NAME = os.fsdecode(b"practice-\xe9t\xe9.txt")
 
 
 @scenario
@@ -247,7 +250,7 @@ def code_from_file(check):
     """A practice file picked by walking from "/" to the working directory
     (typing names into the sorted list), sent at 45 wpm, then Quit and Exit."""
     work = check.workdir("work", record(900, 45))
-    (work / "practice.txt").write_bytes(PRACTICE_FILE)
+    (work / PRACTICE_NAME).write_bytes(PRACTICE_FILE)
     program = check.start(work)
     program.press(program.window(), "alt+i")
     caption = "Code From File -- /"
@@ -262,7 +265,7 @@ def code_from_file(check):
     program.press(files, "alt+u")
     exit_from(program, program.window())
     check.heard([(45, 900, PRACTICE_HEARD), (45, 900, "73")])
-    if (work / "practice.txt").read_bytes() != PRACTICE_FILE:
+    if (work / PRACTICE_NAME).read_bytes() != PRACTICE_FILE:
         raise AssertionError("the practice file was changed")
 
 
