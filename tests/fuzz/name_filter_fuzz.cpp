@@ -15,6 +15,7 @@
 
 #include "app/text_tables.h"
 #include "practice/code_from_file.h"
+#include "tests/fuzz/scratch_dir.h"
 
 namespace {
 
@@ -44,9 +45,7 @@ bool ends_in_practice_extension(const std::string& name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    listed_dir = std::filesystem::temp_directory_path() / "korvane-fuzz-names";
-    std::filesystem::remove_all(listed_dir);
-    std::filesystem::create_directories(listed_dir);
+    listed_dir = korvane::fuzzing::scratch_dir();
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // loaded and saving must never fail, and the save must keep every byte behind
 // the record and the stored pitch exactly as they were.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +12,7 @@
 
 #include "app/settings.h"
 #include "morse/tone.h"
+#include "tests/fuzz/scratch_dir.h"
 
 namespace {
 
@@ -30,9 +32,7 @@ Bytes read_settings() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const auto dir = std::filesystem::temp_directory_path() / "korvane-fuzz-settings";
-    std::filesystem::create_directories(dir);
-    std::filesystem::current_path(dir);
+    std::filesystem::current_path(korvane::fuzzing::scratch_dir());
     return 0;
 }
 
