@@ -44,7 +44,7 @@ def measure_program(check):
         presses.append((since, pressed, PITCH if lower else PITCH + 20))
     since = recorder.position
     program.press(window, "alt+r")
-    recorder.wait(lambda r: r._last_sound >= since, 30, "the random code")
+    recorder.wait_for_sound(since, 30, "the random code")
     program.press(window, "alt+h")  # a "V" at another pitch marks the end of the minute
     exit_from(program, window)
 

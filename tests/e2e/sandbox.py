@@ -46,6 +46,7 @@ class Recorder:
              "--format=s16le", "--latency-msec=20"],
             env=env, stdout=subprocess.PIPE, stderr=log, preexec_fn=_die_with_parent)
         self._data = bytearray()
+        self._samples = None         # everything recorded, once stopped
         self._last_sound = -1        # index of the last non-zero sample
         self._clock_offset = None    # wall time of sample 0, earliest estimate
         self._changed = threading.Condition()
@@ -88,6 +89,10 @@ class Recorder:
     def wait_for_samples(self, count, timeout=10):
         self.wait(lambda r: len(r._data) // 2 >= count, timeout, f"{count} recorded samples")
 
+    def wait_for_sound(self, since, timeout, what):
+        """Waits until something was heard after sample `since`."""
+        self.wait(lambda r: r._last_sound >= since, timeout, what)
+
     def wait_until_quiet(self, since, quiet_ms, timeout):
         """Waits until something was heard after sample `since` and then
         `quiet_ms` of silence followed it."""
@@ -102,18 +107,14 @@ class Recorder:
                   timeout, "the recording to catch up")
 
     def stop(self):
-        """Stops parec and returns every sample recorded."""
-        self._process.send_signal(signal.SIGINT)
-        try:
-            self._process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            self._process.kill()
-            self._process.wait()
-        self._thread.join(timeout=5)
-        samples = array.array("h")
-        with self._changed:
-            samples.frombytes(bytes(self._data[:len(self._data) // 2 * 2]))
-        return samples
+        """Stops parec (at the first call) and returns every sample recorded."""
+        if self._samples is None:
+            _stop(self._process, signal.SIGINT)
+            self._thread.join(timeout=5)
+            self._samples = array.array("h")
+            with self._changed:
+                self._samples.frombytes(bytes(self._data[:len(self._data) // 2 * 2]))
+        return self._samples
 
 
 class Sandbox:
@@ -138,7 +139,7 @@ class Sandbox:
         return self
 
     def __exit__(self, kind, value, trace):
-        if self.recorder is not None and self.recorder._process.poll() is None:
+        if self.recorder is not None:
             self.recorder.stop()
         for process in reversed(self._processes):
             _stop(process)
@@ -288,9 +289,9 @@ class Program:
         return status
 
 
-def _stop(process):
+def _stop(process, first_signal=signal.SIGTERM):
     if process.poll() is None:
-        process.terminate()
+        process.send_signal(first_signal)
         try:
             process.wait(timeout=5)
         except subprocess.TimeoutExpired:

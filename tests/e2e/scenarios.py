@@ -172,7 +172,7 @@ def random_code(check):
     window = program.window()
     since = check.box.recorder.position
     pressed = program.press(window, "alt+r")
-    check.box.recorder.wait(lambda r: r._last_sound >= since, 30, "the random code")
+    check.box.recorder.wait_for_sound(since, 30, "the random code")
     program.press(window, "alt+h")
     exit_from(program, window)
 
@@ -205,7 +205,7 @@ def qso_practice(check):
     window = program.window()
     since = check.box.recorder.position
     program.press(window, "alt+q")
-    check.box.recorder.wait(lambda r: r._last_sound >= since, 30, "the QSO")
+    check.box.recorder.wait_for_sound(since, 30, "the QSO")
     program.press(window, "alt+l")
     exit_from(program, window)
 
