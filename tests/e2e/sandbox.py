@@ -193,8 +193,10 @@ class Sandbox:
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-noreset",
-                    "-nolisten", "tcp"], pass_fds=(write_end,),
+        # Without -noreset the server resets whenever its last client leaves, and
+        # a program started just then cannot connect.
+        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                    "-noreset", "-nolisten", "tcp"], pass_fds=(write_end,),
                    stdout=subprocess.DEVNULL, stderr=self.log("xvfb.log"))
         os.close(write_end)
         # Xvfb writes the number and then a newline, and dies if that newline
