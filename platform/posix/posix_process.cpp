@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "platform/process.h"
 
 namespace korvane {
@@ -22,11 +24,15 @@ void platform::raise_priority() {
     ::setpriority(PRIO_PROCESS, 0, kRaisedNice);
 }
 
+// Openers hand the page to a browser that may not share our working
+// directory, so the page goes out with its whole path.
 void platform::open_help_page(const std::string& page) {
+    std::error_code no_directory;
+    const std::string path = (std::filesystem::current_path(no_directory) / page).string();
     const pid_t child = ::fork();
     if (child == 0) {
         ::setpriority(PRIO_PROCESS, 0, kNormalNice);
-        ::execlp(kOpener, kOpener, page.c_str(), static_cast<char*>(nullptr));
+        ::execlp(kOpener, kOpener, path.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     if (child > 0) {
