@@ -13,7 +13,7 @@ namespace korvane {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlLayout;
 
 constexpr unsigned kValueBox = platform::kTabStop | platform::kReadOnly | platform::kStaticEdge;
 constexpr unsigned kPanel = kValueBox | platform::kMultiLine | platform::kCentered;
@@ -23,7 +23,7 @@ constexpr ControlKind kLabel = ControlKind::label;
 constexpr ControlKind kEdit = ControlKind::edit;
 
 // In creation order, which is also the tab order.
-constexpr std::array<ControlSpec, 15> kControls{{
+constexpr std::array<ControlLayout, 15> kControls{{
     {401, kLabel, "Speed", 40, 175, 30, 15, 0, nullptr},
     {201, kPush, "&Slower", 80, 175, 50, 20, kButtonStyle, on_slower},
     {202, kPush, "&Faster", 140, 175, 50, 20, kButtonStyle, on_faster},

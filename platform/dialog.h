@@ -46,7 +46,7 @@ enum ControlStyle : unsigned {
 };
 
 // One child control; position and size are in dialog units of the dialog font.
-struct ControlSpec {
+struct ControlLayout {
     int id;
     ControlKind kind;
     const char* text;
@@ -63,7 +63,7 @@ struct ControlSpec {
 WindowHandle create_dialog(const std::string& caption, int width, int height);
 
 // Adds a control; controls are created, and tabbed through, in the order of these calls.
-void add_control(WindowHandle window, const ControlSpec& control);
+void add_control(WindowHandle window, const ControlLayout& control);
 
 void set_control_text(WindowHandle window, int id, const std::string& text);
 void set_caption(WindowHandle window, const std::string& caption);

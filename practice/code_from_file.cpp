@@ -21,7 +21,7 @@ constexpr std::string_view kWildcard = "*.*";
 constexpr unsigned kList = platform::kSorted | platform::kVerticalScroll | platform::kTabStop |
                            platform::kNotify | platform::kClientEdge;
 
-constexpr std::array<platform::ControlSpec, 3> kControls{{
+constexpr std::array<platform::ControlLayout, 3> kControls{{
     {kFileListId, platform::ControlKind::list_box, "", 100, 25, 300, 175, kList, nullptr},
     {1, platform::ControlKind::push_button, "&Go", 175, 225, 50, 20, kButtonStyle, on_go},
     {2, platform::ControlKind::push_button, "Q&uit", 275, 225, 50, 20, kButtonStyle, on_quit},

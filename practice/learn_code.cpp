@@ -34,7 +34,7 @@ constexpr unsigned kHints = platform::kTabStop | platform::kReadOnly | platform:
                             platform::kCentered | platform::kStaticEdge;
 
 // In creation order, which is also the tab order.
-constexpr std::array<platform::ControlSpec, 4> kControls{{
+constexpr std::array<platform::ControlLayout, 4> kControls{{
     {kLessonListId, platform::ControlKind::list_box, "", 100, 100, 150, 180, kList, nullptr},
     {1, platform::ControlKind::push_button, "&Listen", 275, 160, 30, 20, kButtonStyle, on_listen},
     {208, platform::ControlKind::push_button, "Cl&ose", 275, 190, 30, 20, kButtonStyle, on_close},

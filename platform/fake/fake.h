@@ -46,7 +46,7 @@ const std::vector<std::string>& journal();
 // --- Dialogs ---------------------------------------------------------------
 
 struct Control {
-    platform::ControlSpec spec;
+    platform::ControlLayout layout;
     std::string text;
     std::vector<std::string> lines;  // list boxes, in display order
     int selected = -1;               // list boxes: selected line, -1 for none

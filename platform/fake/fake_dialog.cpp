@@ -27,14 +27,14 @@ bool less_ignoring_case(const std::string& a, const std::string& b) {
 fake::Control* find_control(WindowHandle window, int id) {
     auto& controls = fake::dialog(window).controls;
     const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [id](const fake::Control& c) { return c.spec.id == id; });
+                                 [id](const fake::Control& c) { return c.layout.id == id; });
     return it == controls.end() ? nullptr : &*it;
 }
 
 int focused_push_button(WindowHandle window) {
     const auto* focused = find_control(window, fake::dialog(window).focused_id);
-    return focused && focused->spec.kind == platform::ControlKind::push_button
-               ? focused->spec.id
+    return focused && focused->layout.kind == platform::ControlKind::push_button
+               ? focused->layout.id
                : platform::kNoControl;
 }
 
@@ -52,9 +52,9 @@ WindowHandle platform::create_dialog(const std::string& caption, int width, int 
     return st().dialogs.size();
 }
 
-void platform::add_control(WindowHandle window, const ControlSpec& spec) {
+void platform::add_control(WindowHandle window, const ControlLayout& layout) {
     fake::dialog(window).controls.push_back(
-        fake::Control{spec, spec.text ? spec.text : "", {}, -1});
+        fake::Control{layout, layout.text ? layout.text : "", {}, -1});
 }
 
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
@@ -68,7 +68,7 @@ void platform::set_caption(WindowHandle window, const std::string& caption) {
 void platform::add_list_line(WindowHandle window, int id, const std::string& line) {
     auto& c = fake::control(window, id);
     auto where = c.lines.end();
-    if (c.spec.style & kSorted) {
+    if (c.layout.style & kSorted) {
         where = std::upper_bound(c.lines.begin(), c.lines.end(), line, less_ignoring_case);
     }
     c.lines.insert(where, line);
@@ -133,8 +133,8 @@ void fake::click(WindowHandle window, int id) {
     if (dialog(window).ended) {
         throw std::logic_error("click on an ended dialog");
     }
-    if (c.spec.handler) {
-        c.spec.handler(window, platform::kWmCommand, platform::click_wparam(id), 0);
+    if (c.layout.handler) {
+        c.layout.handler(window, platform::kWmCommand, platform::click_wparam(id), 0);
     }
 }
 

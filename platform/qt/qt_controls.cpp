@@ -11,7 +11,7 @@
 namespace korvane::qt {
 namespace {
 
-using platform::ControlSpec;
+using platform::ControlLayout;
 
 // Lines compare as the classic list box sorts them: letter case does not count.
 bool less_ignoring_case(const QString& a, const QString& b) {
@@ -34,61 +34,61 @@ QLabel* make_label(QWidget* parent) {
 }
 
 // A multi-line box wraps its lines at its width and scrolls only when asked to.
-QPlainTextEdit* make_text_panel(const ControlSpec& spec, QWidget* parent) {
+QPlainTextEdit* make_text_panel(const ControlLayout& layout, QWidget* parent) {
     auto* panel = new QPlainTextEdit(parent);
     panel->setTabChangesFocus(true);
-    if (spec.style & platform::kReadOnly) {
+    if (layout.style & platform::kReadOnly) {
         panel->setReadOnly(true);
         panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
-    if (spec.style & platform::kCentered) {
+    if (layout.style & platform::kCentered) {
         QTextOption option = panel->document()->defaultTextOption();
         option.setAlignment(Qt::AlignHCenter);
         panel->document()->setDefaultTextOption(option);
     }
     panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     panel->setVerticalScrollBarPolicy(
-        spec.style & platform::kVerticalScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    panel->setFrameStyle(spec.style & platform::kStaticEdge ? QFrame::Panel | QFrame::Sunken
-                                                            : QFrame::NoFrame);
+        layout.style & platform::kVerticalScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    panel->setFrameStyle(layout.style & platform::kStaticEdge ? QFrame::Panel | QFrame::Sunken
+                                                              : QFrame::NoFrame);
     panel->setLineWidth(1);
     return panel;
 }
 
-QLineEdit* make_line_box(const ControlSpec& spec, QWidget* parent) {
+QLineEdit* make_line_box(const ControlLayout& layout, QWidget* parent) {
     auto* box = new QLineEdit(parent);
-    box->setReadOnly(spec.style & platform::kReadOnly);
-    box->setAlignment((spec.style & platform::kCentered ? Qt::AlignHCenter : Qt::AlignLeft) |
+    box->setReadOnly(layout.style & platform::kReadOnly);
+    box->setAlignment((layout.style & platform::kCentered ? Qt::AlignHCenter : Qt::AlignLeft) |
                       Qt::AlignVCenter);
-    box->setFrame(spec.style & platform::kStaticEdge);
+    box->setFrame(layout.style & platform::kStaticEdge);
     return box;
 }
 
-QListWidget* make_list(const ControlSpec& spec, QWidget* parent) {
+QListWidget* make_list(const ControlLayout& layout, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(
-        spec.style & platform::kVerticalScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        layout.style & platform::kVerticalScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     // The client edge is the deeper, two-pixel sunken edge.
-    list->setFrameStyle(spec.style & platform::kClientEdge ? QFrame::WinPanel | QFrame::Sunken
-                                                           : QFrame::NoFrame);
+    list->setFrameStyle(layout.style & platform::kClientEdge ? QFrame::WinPanel | QFrame::Sunken
+                                                             : QFrame::NoFrame);
     return list;
 }
 
-QWidget* make_widget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* make_widget(const ControlLayout& layout, QWidget* parent) {
+    switch (layout.kind) {
         case platform::ControlKind::push_button:
             return make_button(parent);
         case platform::ControlKind::label:
             return make_label(parent);
         case platform::ControlKind::edit:
-            if (spec.style & platform::kMultiLine) {
-                return make_text_panel(spec, parent);
+            if (layout.style & platform::kMultiLine) {
+                return make_text_panel(layout, parent);
             }
-            return make_line_box(spec, parent);
+            return make_line_box(layout, parent);
         case platform::ControlKind::list_box:
-            return make_list(spec, parent);
+            return make_list(layout, parent);
     }
     return nullptr;
 }
@@ -100,15 +100,17 @@ QString widget_text(const std::string& text) {
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QWidget* make_control(const ControlSpec& spec, QWidget* parent, DialogBaseUnits base) {
-    QWidget* control = make_widget(spec, parent);
-    control->setObjectName(QString::number(spec.id));
-    control->setGeometry(horizontal_pixels(spec.x, base), vertical_pixels(spec.y, base),
-                         horizontal_pixels(spec.width, base), vertical_pixels(spec.height, base));
-    if (spec.kind != platform::ControlKind::label) {
-        control->setFocusPolicy(spec.style & platform::kTabStop ? Qt::StrongFocus : Qt::ClickFocus);
+QWidget* make_control(const ControlLayout& layout, QWidget* parent, DialogBaseUnits base) {
+    QWidget* control = make_widget(layout, parent);
+    control->setObjectName(QString::number(layout.id));
+    control->setGeometry(horizontal_pixels(layout.x, base), vertical_pixels(layout.y, base),
+                         horizontal_pixels(layout.width, base),
+                         vertical_pixels(layout.height, base));
+    if (layout.kind != platform::ControlKind::label) {
+        control->setFocusPolicy(layout.style & platform::kTabStop ? Qt::StrongFocus
+                                                                  : Qt::ClickFocus);
     }
-    set_widget_text(control, spec.text ? spec.text : "");
+    set_widget_text(control, layout.text ? layout.text : "");
     return control;
 }
 

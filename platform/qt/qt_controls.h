@@ -1,5 +1,5 @@
 #pragma once
-// Child controls of a dialog as Qt widgets: creation from a control spec,
+// Child controls of a dialog as Qt widgets: creation from a control layout,
 // texts and list lines.
 
 #include <string>
@@ -17,8 +17,8 @@ namespace korvane::qt {
 // The program's Latin-1 text as Qt text, each CR LF a line break.
 QString widget_text(const std::string& text);
 
-// A new widget for `spec` inside `parent`, placed and sized in dialog units of `base`.
-QWidget* make_control(const platform::ControlSpec& spec, QWidget* parent, DialogBaseUnits base);
+// A new widget for `layout` inside `parent`, placed and sized in dialog units of `base`.
+QWidget* make_control(const platform::ControlLayout& layout, QWidget* parent, DialogBaseUnits base);
 
 // Sets the visible text of a button, label or text box; other widgets keep none.
 void set_widget_text(QWidget* control, const std::string& text);

@@ -48,7 +48,7 @@ WindowHandle platform::create_dialog(const std::string& caption, int width, int 
     return handle;
 }
 
-void platform::add_control(WindowHandle window, const ControlSpec& control) {
+void platform::add_control(WindowHandle window, const ControlLayout& control) {
     if (qt::DialogWindow* dialog = qt::find_dialog(window)) {
         dialog->add_control(control);
     }

@@ -52,13 +52,13 @@ DialogWindow::DialogWindow(platform::WindowHandle handle, const std::string& cap
     }
 }
 
-void DialogWindow::add_control(const platform::ControlSpec& spec) {
-    QWidget* widget = make_control(spec, this, base_);
+void DialogWindow::add_control(const platform::ControlLayout& layout) {
+    QWidget* widget = make_control(layout, this, base_);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        const int id = spec.id;
+        const int id = layout.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
     }
-    controls_.push_back(Control{spec.id, spec.kind, spec.style, spec.handler, widget});
+    controls_.push_back(Control{layout.id, layout.kind, layout.style, layout.handler, widget});
 }
 
 QWidget* DialogWindow::control(int id) const {

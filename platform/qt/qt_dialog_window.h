@@ -19,7 +19,7 @@ class DialogWindow final : public QDialog {
     // A hidden dialog of `width` x `height` dialog units, centred on the primary screen.
     DialogWindow(platform::WindowHandle handle, const std::string& caption, int width, int height);
 
-    void add_control(const platform::ControlSpec& spec);
+    void add_control(const platform::ControlLayout& layout);
 
     // The widget of control `id`, or nullptr when the dialog has none.
     QWidget* control(int id) const;

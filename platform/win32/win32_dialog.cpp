@@ -118,8 +118,8 @@ DWORD kind_style(platform::ControlKind kind) {
     return 0;
 }
 
-DWORD window_style(const platform::ControlSpec& spec) {
-    DWORD style = WS_CHILD | WS_VISIBLE | kind_style(spec.kind);
+DWORD window_style(const platform::ControlLayout& layout) {
+    DWORD style = WS_CHILD | WS_VISIBLE | kind_style(layout.kind);
     const std::pair<unsigned, DWORD> flags[] = {
         {platform::kTabStop, WS_TABSTOP},     {platform::kReadOnly, ES_READONLY},
         {platform::kMultiLine, ES_MULTILINE}, {platform::kCentered, ES_CENTER},
@@ -127,7 +127,7 @@ DWORD window_style(const platform::ControlSpec& spec) {
         {platform::kNotify, LBS_NOTIFY},
     };
     for (const auto& [flag, bits] : flags) {
-        if (spec.style & flag) {
+        if (layout.style & flag) {
             style |= bits;
         }
     }
@@ -161,21 +161,21 @@ WindowHandle platform::create_dialog(const std::string& caption, int width, int 
     return reinterpret_cast<WindowHandle>(dialog);
 }
 
-void platform::add_control(WindowHandle window, const ControlSpec& spec) {
+void platform::add_control(WindowHandle window, const ControlLayout& layout) {
     const HWND dialog = hwnd_of(window);
     DialogState* state = state_of(dialog);
     if (!state) {
         return;
     }
-    RECT area{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+    RECT area{layout.x, layout.y, layout.x + layout.width, layout.y + layout.height};
     MapDialogRect(dialog, &area);
     const HWND control = CreateWindowExA(
-        extended_style(spec.style), class_of(spec.kind), spec.text ? spec.text : "",
-        window_style(spec), area.left, area.top, area.right - area.left, area.bottom - area.top,
-        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr),
+        extended_style(layout.style), class_of(layout.kind), layout.text ? layout.text : "",
+        window_style(layout), area.left, area.top, area.right - area.left, area.bottom - area.top,
+        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleA(nullptr),
         nullptr);
     SendMessageA(control, WM_SETFONT, SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
-    state->handlers[spec.id] = spec.handler;
+    state->handlers[layout.id] = layout.handler;
 }
 
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {

@@ -39,9 +39,9 @@ TEST_F(MainWindowTest, ControlsComeInTabOrderWithTheirAccessKeys) {
         std::vector<int> ids;
         std::string captions;
         for (const auto& c : fake::dialog(window).controls) {
-            ids.push_back(c.spec.id);
-            if (c.spec.kind == platform::ControlKind::push_button) {
-                captions += std::string(c.spec.text) + "|";
+            ids.push_back(c.layout.id);
+            if (c.layout.kind == platform::ControlKind::push_button) {
+                captions += std::string(c.layout.text) + "|";
             }
         }
         EXPECT_EQ(ids, (std::vector<int>{401, 201, 202, 302, 402, 203, 204, 303, 205, 206, 207, 209,
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, ControlsComeInTabOrderWithTheirAccessKeys) {
         EXPECT_EQ(captions,
                   "&Slower|&Faster|&Lower|&Higher|&Random Code|&QSO Practice|Lear&n Code|F&ile|"
                   "H&elp|E&xit|");
-        const auto& panel = fake::control(window, 301).spec;
+        const auto& panel = fake::control(window, 301).layout;
         EXPECT_EQ(panel.style & platform::kCentered, platform::kCentered);
         EXPECT_EQ(panel.style & platform::kReadOnly, platform::kReadOnly);
         fake::request_close(window);

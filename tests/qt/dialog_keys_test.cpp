@@ -8,11 +8,11 @@ namespace korvane::testing {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlLayout;
 
 constexpr unsigned kBox = platform::kTabStop | platform::kReadOnly | platform::kStaticEdge;
 
-platform::WindowHandle make_dialog(std::initializer_list<ControlSpec> controls) {
+platform::WindowHandle make_dialog(std::initializer_list<ControlLayout> controls) {
     clear_clicks();
     const auto window = platform::create_dialog("Keys", 500, 350);
     for (const auto& control : controls) {
@@ -21,7 +21,7 @@ platform::WindowHandle make_dialog(std::initializer_list<ControlSpec> controls) 
     return window;
 }
 
-ControlSpec button(int id, const char* caption, int x) {
+ControlLayout button(int id, const char* caption, int x) {
     return {id, ControlKind::push_button, caption,     x, 225, 50,
             20, platform::kTabStop,       record_click};
 }

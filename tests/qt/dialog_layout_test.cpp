@@ -18,13 +18,13 @@ namespace korvane::testing {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlLayout;
 
 constexpr unsigned kValueBox = platform::kTabStop | platform::kReadOnly | platform::kStaticEdge;
 constexpr unsigned kPanel = kValueBox | platform::kMultiLine | platform::kCentered;
 
 // The panel is created last but sits on top, so tab order cannot come from position.
-constexpr std::array<ControlSpec, 5> kControls{{
+constexpr std::array<ControlLayout, 5> kControls{{
     {401, ControlKind::label, "Speed", 40, 175, 30, 15, 0, nullptr},
     {201, ControlKind::push_button, "&Slower", 80, 175, 50, 20, platform::kTabStop, record_click},
     {302, ControlKind::edit, " 10 wpm", 200, 175, 60, 20, kValueBox, nullptr},
@@ -42,7 +42,7 @@ platform::WindowHandle make_dialog() {
 }
 
 // Pixels of a control as Windows maps dialog units, from the font metrics alone.
-QRect expected_rect(const ControlSpec& c, const QFontMetrics& metrics) {
+QRect expected_rect(const ControlLayout& c, const QFontMetrics& metrics) {
     const double base_x = std::round(
         metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0);
     const double base_y = metrics.height();

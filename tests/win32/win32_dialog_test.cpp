@@ -14,7 +14,7 @@ namespace korvane {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlLayout;
 using platform::WindowHandle;
 
 constexpr UINT kGiveUpMs = 5000;
@@ -39,18 +39,18 @@ void CALLBACK give_up(HWND, UINT, UINT_PTR, DWORD) {
     platform::end_dialog(shown, 0);
 }
 
-const ControlSpec kList{kListId,
-                        ControlKind::list_box,
-                        "",
-                        100,
-                        25,
-                        300,
-                        175,
-                        platform::kSorted | platform::kVerticalScroll | platform::kTabStop |
-                            platform::kNotify | platform::kClientEdge,
-                        nullptr};
+const ControlLayout kList{kListId,
+                          ControlKind::list_box,
+                          "",
+                          100,
+                          25,
+                          300,
+                          175,
+                          platform::kSorted | platform::kVerticalScroll | platform::kTabStop |
+                              platform::kNotify | platform::kClientEdge,
+                          nullptr};
 
-ControlSpec button(int id, const char* text, int x) {
+ControlLayout button(int id, const char* text, int x) {
     return {id, ControlKind::push_button, text, x, 225, 50, 20, platform::kTabStop, record_click};
 }
 
@@ -71,9 +71,9 @@ class Win32DialogTest : public ::testing::Test {
     HWND dialog() const { return reinterpret_cast<HWND>(window_); }
     HWND control(int id) const { return GetDlgItem(dialog(), id); }
 
-    void add(std::initializer_list<ControlSpec> controls) {
-        for (const auto& spec : controls) {
-            platform::add_control(window_, spec);
+    void add(std::initializer_list<ControlLayout> controls) {
+        for (const auto& layout : controls) {
+            platform::add_control(window_, layout);
         }
     }
 
@@ -128,16 +128,16 @@ TEST_F(Win32DialogTest, SizesFollowTheDialogUnitsOfItsFont) {
 }
 
 TEST_F(Win32DialogTest, ControlsGetTheWindowStylesOfTheirKind) {
-    const ControlSpec panel{301,
-                            ControlKind::edit,
-                            "",
-                            50,
-                            25,
-                            400,
-                            125,
-                            platform::kTabStop | platform::kReadOnly | platform::kMultiLine |
-                                platform::kCentered | platform::kStaticEdge,
-                            nullptr};
+    const ControlLayout panel{301,
+                              ControlKind::edit,
+                              "",
+                              50,
+                              25,
+                              400,
+                              125,
+                              platform::kTabStop | platform::kReadOnly | platform::kMultiLine |
+                                  platform::kCentered | platform::kStaticEdge,
+                              nullptr};
     add({kList, button(1, "&Go", 175), panel});
     const auto style = [this](int id) { return GetWindowLongA(control(id), GWL_STYLE); };
     const auto extended = [this](int id) { return GetWindowLongA(control(id), GWL_EXSTYLE); };
