@@ -1,32 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/settings.h"
 #include "app/shared_values.h"
 #include "platform/files.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"
 
 namespace korvane {
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using testing::Bytes;
 
 class SettingsTest : public testing::ProgramTest {
   protected:
-    static void write_ini(const Bytes& bytes) {
-        std::ofstream out(kSettingsFileName, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-
-    static Bytes read_ini() {
-        std::ifstream in(kSettingsFileName, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
+    static void write_ini(const Bytes& bytes) { testing::write_bytes(kSettingsFileName, bytes); }
+    static Bytes read_ini() { return testing::read_bytes(kSettingsFileName); }
 };
 
 TEST_F(SettingsTest, FirstRunCreatesTheDefaultRecord) {

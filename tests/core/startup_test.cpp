@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <vector>
 
@@ -9,13 +8,14 @@
 #include "app/settings.h"
 #include "app/shared_values.h"
 #include "platform/fake/fake.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"
 #include "tests/support/timeline.h"
 
 namespace korvane {
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using testing::Bytes;
 
 constexpr int kFaster = 202;
 constexpr int kLearnCodeButton = 207;
@@ -24,8 +24,7 @@ constexpr int kHelpButton = 210;
 constexpr int kExit = 250;
 
 Bytes read_ini() {
-    std::ifstream in(kSettingsFileName, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+    return testing::read_bytes(kSettingsFileName);
 }
 
 void click_in_next_dialog(int id) {
@@ -69,7 +68,7 @@ TEST_F(StartupTest, TheFileHoldsTheFinalValuesWhileSeventyThreeSounds) {
 }
 
 TEST_F(StartupTest, StoredSettingsAreUsedFromTheFirstWindowOn) {
-    std::ofstream(kSettingsFileName, std::ios::binary).write("\x58\x02\x14", 3);
+    testing::write_bytes(kSettingsFileName, {0x58, 0x02, 0x14});
     fake::script_next_dialog([](platform::WindowHandle window) {
         EXPECT_EQ(fake::text_of(window, 302), " 20 wpm");
         EXPECT_EQ(fake::text_of(window, 303), " 600 HZ");

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "platform/fake/fake.h"
 #include "practice/code_from_file.h"
 #include "tests/practice/practice_support.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"
 #include "tests/support/timeline.h"
 
@@ -29,10 +29,6 @@ std::string as_browse_dir(const fs::path& directory) {
     return directory.string() + platform::kPathSeparator;
 }
 
-void write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::vector<std::string> sorted(std::vector<std::string> lines) {
     std::sort(lines.begin(), lines.end());
     return lines;
@@ -43,7 +39,7 @@ class CodeFromFileTest : public testing::ProgramTest {
     // What sending a file holding `bytes` makes the sender do.
     std::string heard(const std::string& bytes) {
         testing::reset_program();
-        write(dir_ / "practice.txt", bytes);
+        testing::write_text(dir_ / "practice.txt", bytes);
         browse_dir = as_browse_dir(dir_);
         picked_name = "practice.txt";
         send_file();
@@ -73,7 +69,7 @@ void choose(platform::WindowHandle window, const std::string& line) {
 TEST_F(CodeFromFileTest, ListingKeepsDirectoriesAndPracticeFiles) {
     for (const char* name : {"a.txt", "NOTES.Txt", "RUN.BAT", "y.dat", ".hidden.txt", "readme",
                              "notes.txt.bak", "x.doc", "txt"}) {
-        write(dir_ / name, "e");
+        testing::write_text(dir_ / name, "e");
     }
     fs::create_directory(dir_ / "data.bak");
     browse_dir = as_browse_dir(dir_);
@@ -86,7 +82,7 @@ TEST_F(CodeFromFileTest, ListingKeepsDirectoriesAndPracticeFiles) {
 }
 
 TEST_F(CodeFromFileTest, UnlistableDirectoryGivesTheParentLineAlone) {
-    write(dir_ / "a.txt", "e");
+    testing::write_text(dir_ / "a.txt", "e");
     browse_dir = as_browse_dir(dir_ / "missing");
     list_directory();
     EXPECT_EQ(FileList, std::vector<std::string>{".."});
@@ -102,7 +98,7 @@ TEST_F(CodeFromFileTest, UnlistableDirectoryGivesTheParentLineAlone) {
 
 TEST_F(CodeFromFileTest, ListsEveryOneOfThousandsOfFiles) {
     for (int i = 0; i < 3000; ++i) {
-        write(dir_ / ("f" + std::to_string(i) + ".txt"), "");
+        testing::write_text(dir_ / ("f" + std::to_string(i) + ".txt"), "");
     }
     browse_dir = as_browse_dir(dir_);
     list_directory();
@@ -126,8 +122,8 @@ TEST_F(CodeFromFileTest, WindowStartsAtTheDriveRoot) {
 // Go on a directory, on nothing and on ".." appends to browse_dir without tidying it.
 TEST_F(CodeFromFileTest, GoMovesIntoTheChosenDirectory) {
     fs::create_directory(dir_ / "sub");
-    write(dir_ / "sub" / "inner.txt", "e");
-    write(dir_ / "b.txt", "e");
+    testing::write_text(dir_ / "sub" / "inner.txt", "e");
+    testing::write_text(dir_ / "b.txt", "e");
     const std::string sep(1, platform::kPathSeparator);
     show_in_test_dir([&](platform::WindowHandle window) {
         const auto expect_at = [&](const std::string& path, std::vector<std::string> lines) {
@@ -149,8 +145,8 @@ TEST_F(CodeFromFileTest, GoMovesIntoTheChosenDirectory) {
 }
 
 TEST_F(CodeFromFileTest, GoOnAFileSendsItAndTheWindowStaysOpen) {
-    write(dir_ / "b.txt", "cq de");
-    write(dir_ / "gone.txt", "e");
+    testing::write_text(dir_ / "b.txt", "cq de");
+    testing::write_text(dir_ / "gone.txt", "e");
     show_in_test_dir([&](platform::WindowHandle window) {
         choose(window, "b.txt");
         EXPECT_EQ(testing::timeline(), testing::morse_timeline("cq de"));
@@ -200,7 +196,7 @@ TEST_F(CodeFromFileTest, LineEndsAndBlanksBecomeWordGaps) {
 }
 
 TEST_F(CodeFromFileTest, FirstBlankIsSentWhateverCameBefore) {
-    write(dir_ / "blank.txt", " e");
+    testing::write_text(dir_ / "blank.txt", " e");
     browse_dir = as_browse_dir(dir_);
     picked_name = "blank.txt";
     send_text = " ";

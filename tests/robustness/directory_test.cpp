@@ -7,9 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,6 +17,7 @@
 #include "platform/fake/fake.h"
 #include "practice/code_from_file.h"
 #include "tests/robustness/ordinary_user.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"
 #include "tests/support/timeline.h"
 
@@ -30,15 +29,6 @@ namespace fs = std::filesystem;
 constexpr int kFileList = 502;
 constexpr int kGo = 1;
 constexpr int kQuit = 2;
-
-void write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 const std::vector<std::string>& lines(platform::WindowHandle window) {
     return fake::control(window, kFileList).lines;
@@ -73,7 +63,7 @@ TEST_F(DirectoryRobustness, TenThousandEntriesAreListedAndUsable) {
         if (i % 10 == 0) {
             fs::create_directory(dir_ / name);
         } else {
-            write(dir_ / (name + (i % 2 ? ".txt" : ".doc")), "e");
+            testing::write_text(dir_ / (name + (i % 2 ? ".txt" : ".doc")), "e");
         }
     }
     in_test_dir([&](platform::WindowHandle window) {
@@ -89,7 +79,7 @@ TEST_F(DirectoryRobustness, TenThousandEntriesAreListedAndUsable) {
 // still passes through it: the list stays ".." until the window is quit.
 TEST_F(DirectoryRobustness, AnUnreadableDirectoryListsAsTheParentLineAlone) {
     fs::create_directory(dir_ / "locked");
-    write(dir_ / "locked" / "inside.txt", "e");
+    testing::write_text(dir_ / "locked" / "inside.txt", "e");
     fs::permissions(dir_ / "locked", fs::perms::none);
     {
         testing::AsOrdinaryUser user;
@@ -102,7 +92,7 @@ TEST_F(DirectoryRobustness, AnUnreadableDirectoryListsAsTheParentLineAlone) {
     }
     EXPECT_EQ(testing::timeline(), "");
     fs::permissions(dir_ / "locked", fs::perms::owner_all);
-    EXPECT_EQ(read(dir_ / "locked" / "inside.txt"), "e");
+    EXPECT_EQ(testing::read_text(dir_ / "locked" / "inside.txt"), "e");
 }
 
 // Each ".." adds three characters; past the longest path nothing can be
@@ -127,9 +117,9 @@ TEST_F(DirectoryRobustness, NamesBeyondAsciiAreListedAndSentByteForByte) {
     const std::vector<std::string> names{"caf\xE9.txt", "na\xC3\xAFve.DAT", "\xFF\xFE.Bat",
                                          std::string(251, 'n') + ".txt"};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        write(dir_ / names[i], std::string(i + 1, 'e'));
+        testing::write_text(dir_ / names[i], std::string(i + 1, 'e'));
     }
-    write(dir_ / "\xE9t\xE9.doc", "t");
+    testing::write_text(dir_ / "\xE9t\xE9.doc", "t");
     in_test_dir([&](platform::WindowHandle window) {
         std::vector<std::string> shown(lines(window).begin(), lines(window).end());
         std::vector<std::string> wanted = names;

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 
@@ -15,6 +13,7 @@
 #include "platform/fake/fake.h"
 #include "practice/code_from_file.h"
 #include "tests/robustness/ordinary_user.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"
 #include "tests/support/timeline.h"
 
@@ -25,15 +24,6 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kTenMegabytes = 10u << 20;
 constexpr std::size_t kReadChunk = 64u << 10;  // a power of two that file readers commonly use
-
-void write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Every byte value that is never heard and never turns into a word gap.
 std::string dropped_bytes() {
@@ -70,7 +60,7 @@ TEST_F(PracticeFileRobustness, TenMegabytesAreFilteredToTheirFewLetters) {
         bytes.replace(boundary - 2, 4, "e  t");
     }
     bytes.back() = 'e';
-    write(dir_ / "big.txt", bytes);
+    testing::write_text(dir_ / "big.txt", bytes);
 
     const std::string heard = send("big.txt");
     std::string wanted;
@@ -79,7 +69,7 @@ TEST_F(PracticeFileRobustness, TenMegabytesAreFilteredToTheirFewLetters) {
     }
     wanted += ". 120 360";
     EXPECT_EQ(heard, wanted);
-    EXPECT_EQ(read(dir_ / "big.txt"), bytes);
+    EXPECT_EQ(testing::read_text(dir_ / "big.txt"), bytes);
 }
 
 // Random binary data: only the two images and the three pauses come out, and
@@ -93,7 +83,7 @@ TEST_F(PracticeFileRobustness, BinaryDataSendsOnlyWhatHasCodes) {
         const auto b = static_cast<unsigned char>(byte);
         coded += (b >= 44 && b <= 90) || (b >= 97 && b <= 122) ? 1 : 0;
     }
-    write(dir_ / "data.bin", bytes);
+    testing::write_text(dir_ / "data.bin", bytes);
     send("data.bin");
     std::size_t character_pauses = 0;
     for (const auto& event : fake::sound_events()) {
@@ -105,18 +95,18 @@ TEST_F(PracticeFileRobustness, BinaryDataSendsOnlyWhatHasCodes) {
         }
     }
     EXPECT_EQ(character_pauses, coded);
-    EXPECT_EQ(read(dir_ / "data.bin"), bytes);
+    EXPECT_EQ(testing::read_text(dir_ / "data.bin"), bytes);
 }
 
 TEST_F(PracticeFileRobustness, AnUnreadableFileSendsNothingAndIsLeftAlone) {
-    write(dir_ / "secret.txt", "sos");
+    testing::write_text(dir_ / "secret.txt", "sos");
     fs::permissions(dir_ / "secret.txt", fs::perms::none);
     {
         testing::AsOrdinaryUser user;
         EXPECT_EQ(send("secret.txt"), "");
     }
     EXPECT_EQ(fs::status(dir_ / "secret.txt").permissions(), fs::perms::none);
-    EXPECT_EQ(read(dir_ / "secret.txt"), "sos");
+    EXPECT_EQ(testing::read_text(dir_ / "secret.txt"), "sos");
 }
 
 }  // namespace

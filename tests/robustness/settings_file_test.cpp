@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/entry.h"
@@ -15,26 +13,24 @@
 #include "morse/tone.h"
 #include "platform/fake/fake.h"
 #include "tests/robustness/ordinary_user.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"
 
 namespace korvane {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<unsigned char>;
+using testing::Bytes;
 
 constexpr int kExit = 250;
 constexpr std::int64_t kLongestFarewellTicks = 60 * 1000 * fake::kTicksPerMs;
 
 void write_settings(const Bytes& bytes) {
-    std::ofstream(kSettingsFileName, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    testing::write_bytes(kSettingsFileName, bytes);
 }
 
 Bytes read_settings() {
-    std::ifstream in(kSettingsFileName, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+    return testing::read_bytes(kSettingsFileName);
 }
 
 Bytes record(std::int16_t pitch, std::int16_t speed) {
