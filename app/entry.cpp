@@ -1,13 +1,14 @@
 #include "app/entry.h"
 
+#include "app/app_values.h"
 #include "app/settings.h"
-#include "app/shared_values.h"
-#include "app/text_tables.h"
 #include "app/texts.h"
 #include "app/window_loop.h"
+#include "morse/morse_values.h"
 #include "morse/sender.h"
 #include "morse/tone.h"
 #include "platform/process.h"
+#include "practice/text_tables.h"
 
 namespace korvane {
 namespace {

@@ -2,12 +2,13 @@
 
 #include <array>
 
-#include "app/number_text.h"
-#include "app/shared_values.h"
+#include "app/app_values.h"
+#include "app/control_ids.h"
+#include "app/practice_buttons.h"
+#include "app/speed_control.h"
 #include "app/window_frame.h"
-#include "morse/speed_control.h"
-#include "practice/qso_practice.h"
-#include "practice/random_code.h"
+#include "morse/morse_values.h"
+#include "practice/number_text.h"
 
 namespace korvane {
 namespace {
@@ -24,20 +25,20 @@ constexpr ControlKind kEdit = ControlKind::edit;
 
 // In creation order, which is also the tab order.
 constexpr std::array<ControlLayout, 15> kControls{{
-    {401, kLabel, "Speed", 40, 175, 30, 15, 0, nullptr},
-    {201, kPush, "&Slower", 80, 175, 50, 20, kButtonStyle, on_slower},
-    {202, kPush, "&Faster", 140, 175, 50, 20, kButtonStyle, on_faster},
+    {kSpeedLabelId, kLabel, "Speed", 40, 175, 30, 15, 0, nullptr},
+    {kSlowerId, kPush, "&Slower", 80, 175, 50, 20, kButtonStyle, on_slower},
+    {kFasterId, kPush, "&Faster", 140, 175, 50, 20, kButtonStyle, on_faster},
     {kSpeedBoxId, kEdit, "", 200, 175, 60, 20, kValueBox, nullptr},
-    {402, kLabel, "Pitch", 40, 210, 30, 15, 0, nullptr},
-    {203, kPush, "&Lower", 80, 210, 50, 20, kButtonStyle, on_lower},
-    {204, kPush, "&Higher", 140, 210, 50, 20, kButtonStyle, on_higher},
+    {kPitchLabelId, kLabel, "Pitch", 40, 210, 30, 15, 0, nullptr},
+    {kLowerId, kPush, "&Lower", 80, 210, 50, 20, kButtonStyle, on_lower},
+    {kHigherId, kPush, "&Higher", 140, 210, 50, 20, kButtonStyle, on_higher},
     {kPitchBoxId, kEdit, "", 200, 210, 60, 20, kValueBox, nullptr},
-    {205, kPush, "&Random Code", 80, 245, 50, 20, kButtonStyle, on_random_code},
-    {206, kPush, "&QSO Practice", 140, 245, 50, 20, kButtonStyle, on_qso_practice},
-    {207, kPush, "Lear&n Code", 200, 245, 50, 20, kButtonStyle, on_learn_code},
-    {209, kPush, "F&ile", 260, 245, 50, 20, kButtonStyle, on_file},
-    {210, kPush, "H&elp", 320, 245, 50, 20, kButtonStyle, on_help},
-    {250, kPush, "E&xit", 380, 245, 50, 20, kButtonStyle, on_exit},
+    {kRandomCodeId, kPush, "&Random Code", 80, 245, 50, 20, kButtonStyle, on_random_code},
+    {kQsoPracticeId, kPush, "&QSO Practice", 140, 245, 50, 20, kButtonStyle, on_qso_practice},
+    {kLearnCodeId, kPush, "Lear&n Code", 200, 245, 50, 20, kButtonStyle, on_learn_code},
+    {kFileId, kPush, "F&ile", 260, 245, 50, 20, kButtonStyle, on_file},
+    {kHelpId, kPush, "H&elp", 320, 245, 50, 20, kButtonStyle, on_help},
+    {kExitId, kPush, "E&xit", 380, 245, 50, 20, kButtonStyle, on_exit},
     {kTextPanelId, kEdit, "", 50, 25, 400, 125, kPanel, nullptr},
 }};
 
@@ -58,6 +59,7 @@ void show_main_window() {
         platform::add_control(current_window, control);
     }
     platform::set_control_text(current_window, kTextPanelId, credits_text);
+    // send_text carries the value boxes' texts too, as the speed and pitch buttons do.
     send_text = signed_number_text(speed_wpm) + " wpm";
     platform::set_control_text(current_window, kSpeedBoxId, send_text);
     send_text = signed_number_text(pitch_hz) + " HZ";
@@ -80,6 +82,8 @@ int on_help(platform::WindowHandle window, std::uint32_t message, std::uintptr_t
     return end_with_mode(window, message, wparam, kHelpPage);
 }
 
+// Exit leaves window_mode as it is: the window loop set it to kLeaveLoop before
+// it built this window, and every other button that changes it ends the window.
 int on_exit(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
             std::intptr_t) {
     return end_with_mode(window, message, wparam, window_mode);

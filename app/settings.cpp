@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "app/shared_values.h"
-#include "app/timing.h"
+#include "morse/morse_values.h"
+#include "morse/timing.h"
 #include "platform/files.h"
 
 namespace korvane {

@@ -1,10 +1,10 @@
 #include "app/window_loop.h"
 
+#include "app/app_values.h"
+#include "app/file_window.h"
+#include "app/learn_code_window.h"
 #include "app/main_window.h"
-#include "app/shared_values.h"
 #include "platform/process.h"
-#include "practice/code_from_file.h"
-#include "practice/learn_code.h"
 
 namespace korvane {
 

@@ -13,19 +13,12 @@
 
 #include "platform/sleep.h"
 #include "platform/sound.h"
+#include "platform/wave_image.h"
 
 namespace korvane {
 namespace {
 
-constexpr std::size_t kHeaderBytes = 44;
-constexpr unsigned kRate = 44100;
 constexpr unsigned kLatencyMicroseconds = 50000;
-
-std::uint32_t data_bytes(const std::uint8_t* image) {
-    return static_cast<std::uint32_t>(image[40]) | static_cast<std::uint32_t>(image[41]) << 8 |
-           static_cast<std::uint32_t>(image[42]) << 16 |
-           static_cast<std::uint32_t>(image[43]) << 24;
-}
 
 void write_all(snd_pcm_t* pcm, const std::uint8_t* frames, snd_pcm_uframes_t count) {
     while (count > 0) {
@@ -47,9 +40,9 @@ void platform::play_wave_image(const std::uint8_t* image) {
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0) {
         return;
     }
-    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate, 1,
-                           kLatencyMicroseconds) == 0) {
-        write_all(pcm, image + kHeaderBytes, data_bytes(image) / 2);
+    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, 1,
+                           platform::kSampleRate, 1, kLatencyMicroseconds) == 0) {
+        write_all(pcm, image + platform::kWaveHeaderBytes, platform::wave_sample_count(image));
         snd_pcm_drain(pcm);
     }
     snd_pcm_close(pcm);

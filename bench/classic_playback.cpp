@@ -11,11 +11,11 @@
 #include <iterator>
 #include <string>
 
-#include "app/shared_values.h"
-#include "app/text_tables.h"
-#include "app/timing.h"
+#include "morse/morse_values.h"
 #include "morse/sender.h"
+#include "morse/timing.h"
 #include "morse/tone.h"
+#include "practice/text_tables.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

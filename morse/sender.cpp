@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "app/shared_values.h"
-#include "app/text_tables.h"
+#include "morse/code_table.h"
+#include "morse/morse_values.h"
 #include "morse/tone.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
@@ -11,17 +11,14 @@
 namespace korvane {
 namespace {
 
-constexpr unsigned kFirstCoded = 44;  // ","
-constexpr unsigned kLastCoded = 90;   // "Z"
-
 // Lower-case letters sound as capitals: codes above 95 lose bit 5.
-unsigned folded(unsigned char ch) {
-    return ch > 95 ? ch & 95u : ch;
+unsigned char folded(unsigned char ch) {
+    return ch > 95 ? static_cast<unsigned char>(ch & 95u) : ch;
 }
 
 void send_code(std::string_view code) {
     for (const char element : code) {
-        if (element == 'x') {
+        if (element == *kNoCode) {
             continue;
         }
         play_element(element == '.' ? dot_ms : dash_ms);
@@ -43,10 +40,9 @@ void send_morse() {
             platform::sleep_ms(word_gap_ms);
             continue;
         }
-        const unsigned code = folded(static_cast<unsigned char>(ch));
         // A character without a table entry is skipped: no sound and no pause.
-        if (code >= kFirstCoded && code <= kLastCoded) {
-            send_code(MorseTable[code - 43]);
+        if (const auto slot = morse_slot(folded(static_cast<unsigned char>(ch)))) {
+            send_code(MorseTable[slot]);
         }
     }
 }

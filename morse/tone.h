@@ -5,12 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/wave_image.h"
+
 namespace korvane {
 
-inline constexpr std::int32_t kSampleRate = 44100;
 inline constexpr std::int32_t kAmplitude = 32760;
+// One cycle's phase runs up to this value, 2 pi to ten decimals rather than to
+// full precision: the samples (and how many a cycle takes) follow from it.
 inline constexpr long double kPhaseLimit = 6.2831853072L;
-inline constexpr std::size_t kWaveHeaderBytes = 44;
 
 // The longest element any stored setting can ask for: a dash at 1 wpm (3600 ms)
 // at the pitch whose cycles hold the most samples over that time.
@@ -20,14 +22,15 @@ constexpr std::size_t largest_element_samples() {
     std::int64_t largest = 0;
     for (std::int64_t pitch = 1; pitch <= kHighestPitch; ++pitch) {
         const std::int64_t cycles = kLongestDashMs * pitch / 1000;
-        const std::int64_t most_per_cycle = kSampleRate / pitch + 1;
+        const std::int64_t most_per_cycle = platform::kSampleRate / pitch + 1;
         largest = cycles * most_per_cycle > largest ? cycles * most_per_cycle : largest;
     }
     return static_cast<std::size_t>(largest);
 }
 
 inline constexpr std::size_t kImageSamples = largest_element_samples();
-inline constexpr std::size_t kWaveImageBytes = kWaveHeaderBytes + 2 * kImageSamples;
+inline constexpr std::size_t kWaveImageBytes =
+    platform::kWaveHeaderBytes + platform::kSampleBytes * kImageSamples;
 
 // A header followed by signed 16-bit little-endian mono samples.
 using WaveImage = std::array<std::uint8_t, kWaveImageBytes>;
@@ -37,8 +40,5 @@ inline WaveImage dah_image;
 
 // Rebuilds both images from pitch_hz, dot_ms and dash_ms.
 void build_tones();
-
-// The sample count an image's header gives.
-std::uint32_t image_samples(const WaveImage& image);
 
 }  // namespace korvane

@@ -3,7 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "app/shared_values.h"
+#include "morse/code_table.h"
+#include "morse/morse_values.h"
 #include "morse/sender.h"
 #include "platform/files.h"
 
@@ -12,9 +13,10 @@ namespace {
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
-// Comma to Z, a to z and the blank are heard; every other byte is dropped.
+// The characters of the code table, a to z and the blank are heard; every other
+// byte is dropped, also those that the sender would fold onto a letter.
 bool is_sendable(unsigned char ch) {
-    return ch == ' ' || (ch >= 44 && ch <= 90) || (ch >= 97 && ch <= 122);
+    return ch == ' ' || morse_slot(ch) != 0 || (ch >= 'a' && ch <= 'z');
 }
 
 }  // namespace

@@ -2,18 +2,17 @@
 
 #include <utility>
 
-#include "app/number_text.h"
-#include "app/shared_values.h"
-#include "app/text_tables.h"
-#include "app/window_frame.h"
+#include "morse/morse_values.h"
 #include "morse/sender.h"
 #include "platform/sleep.h"
+#include "practice/lead_in.h"
+#include "practice/number_text.h"
 #include "practice/random_draws.h"
+#include "practice/text_tables.h"
 
 namespace korvane {
 namespace {
 
-constexpr std::int32_t kLeadInMs = 1500;
 constexpr const char* kPreamble = "vvv  vvv      ";
 constexpr const char* kLineEnd = "  ";
 
@@ -66,7 +65,7 @@ void compose_qso_lines(const DrawInRange& draw) {
     }
 }
 
-void send_qso_practice() {
+std::string send_qso_lines() {
     seed_from_clock();
     compose_qso_lines(random_in_range);
     platform::sleep_ms(kLeadInMs);
@@ -76,12 +75,7 @@ void send_qso_practice() {
         send(QsoLines[line] + kLineEnd);
         shown += QsoLines[line] + "\r\n";
     }
-    platform::set_control_text(current_window, kTextPanelId, shown);
-}
-
-int on_qso_practice(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
-                    std::intptr_t) {
-    return handle_click(message, wparam, send_qso_practice);
+    return shown;
 }
 
 }  // namespace korvane

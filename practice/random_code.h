@@ -1,16 +1,12 @@
 #pragma once
 // Random code: one minute of random characters at the current speed.
 
-#include <cstdint>
-
-#include "platform/dialog.h"
+#include <string>
 
 namespace korvane {
 
-// Sends speed_wpm x 5 random characters, then shows those that have a code, 50 to a line.
-void send_random_code();
-
-int on_random_code(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-                   std::intptr_t lparam);
+// Sends speed_wpm x 5 random characters after the lead-in and returns those
+// that have a code, 50 to a line, for the window to show.
+std::string send_random_characters();
 
 }  // namespace korvane

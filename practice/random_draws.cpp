@@ -25,7 +25,9 @@ float nearest_float_seconds(std::int64_t ms) {
     return best;
 }
 
-// One step of the generator: r in [0, 1) with 31 bits of resolution.
+// One step of the generator: r in [0, 1) with 31 bits of resolution. The
+// multiplier, the increment and the dropped low bit are the generator's
+// definition, not tuning: the same seed must give the same draws everywhere.
 double next_fraction() {
     random_state = random_state * 134775813u + 1u;
     return static_cast<double>(random_state >> 1) / 2147483648.0;

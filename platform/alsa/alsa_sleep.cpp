@@ -7,6 +7,7 @@
 
 #include "platform/alsa/alsa_stream.h"
 #include "platform/sleep.h"
+#include "platform/wave_image.h"
 
 namespace korvane {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 // A millisecond is 44.1 samples; pauses are counted in tenths of a sample so
 // that the fraction left by one pause is carried into the next and the
 // stream never drifts a whole sample from the millisecond schedule.
-constexpr std::int64_t kTenthsPerMs = 441;
+constexpr std::int64_t kTenthsPerMs = platform::kSampleRate / 100;
 constexpr std::int64_t kTenthsPerSample = 10;
 std::int64_t carried_tenths = 0;
 

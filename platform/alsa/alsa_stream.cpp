@@ -10,16 +10,17 @@
 #include <array>
 #include <cerrno>
 
+#include "platform/wave_image.h"
+
 namespace korvane::alsa {
 namespace {
 
-constexpr unsigned kRate = 44100;
-constexpr unsigned kFrameBytes = 2;
+constexpr unsigned kFrameBytes = platform::kSampleBytes;
 // Small periods and a short buffer keep the writer within about 30 to 70 ms of the listener.
 constexpr unsigned kPeriodMicroseconds = 10000;
 constexpr unsigned kBufferMicroseconds = 40000;
 constexpr int kWaitMilliseconds = 100;
-constexpr std::size_t kSilenceFrames = 4410;
+constexpr std::size_t kSilenceFrames = platform::kSampleRate / 10;
 
 const std::array<std::int16_t, kSilenceFrames> silence{};
 
@@ -33,7 +34,7 @@ bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& buffer_frames,
            snd_pcm_hw_params_set_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) >= 0 &&
            snd_pcm_hw_params_set_format(pcm, hw, SND_PCM_FORMAT_S16_LE) >= 0 &&
            snd_pcm_hw_params_set_channels(pcm, hw, 1) >= 0 &&
-           snd_pcm_hw_params_set_rate(pcm, hw, kRate, 0) >= 0 &&
+           snd_pcm_hw_params_set_rate(pcm, hw, platform::kSampleRate, 0) >= 0 &&
            snd_pcm_hw_params_set_period_time_near(pcm, hw, &period_us, nullptr) >= 0 &&
            snd_pcm_hw_params_set_buffer_time_near(pcm, hw, &buffer_us, nullptr) >= 0 &&
            snd_pcm_hw_params(pcm, hw) >= 0 &&

@@ -4,21 +4,13 @@
 #include "platform/fake/fake_state.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
+#include "platform/wave_image.h"
 
 namespace korvane {
-namespace {
-
-std::uint32_t data_size_of(const std::uint8_t* image) {
-    return static_cast<std::uint32_t>(image[40]) | static_cast<std::uint32_t>(image[41]) << 8 |
-           static_cast<std::uint32_t>(image[42]) << 16 |
-           static_cast<std::uint32_t>(image[43]) << 24;
-}
-
-}  // namespace
-
 void platform::play_wave_image(const std::uint8_t* image) {
     auto& s = fake::detail::state();
-    const fake::SoundEvent event{fake::SoundEvent::Kind::play, image, data_size_of(image) / 2, 0};
+    const fake::SoundEvent event{fake::SoundEvent::Kind::play, image,
+                                 platform::wave_sample_count(image), 0};
     s.journal.push_back("play " + std::to_string(event.samples));
     if (s.play_observer) {
         s.play_observer(event);

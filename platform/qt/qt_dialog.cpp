@@ -3,6 +3,7 @@
 // (any more) do nothing, as Win32 calls on a destroyed window do.
 
 #include <map>
+#include <memory>
 
 #include <QListWidget>
 
@@ -17,7 +18,7 @@ using platform::WindowHandle;
 
 // Handles are never reused, so a stale one cannot reach a newer dialog.
 struct Registry {
-    std::map<WindowHandle, qt::DialogWindow*> dialogs;
+    std::map<WindowHandle, std::unique_ptr<qt::DialogWindow>> dialogs;
     WindowHandle last_handle = platform::kNoWindow;
 };
 
@@ -39,12 +40,12 @@ QListWidget* find_list(WindowHandle window, int id) {
 
 qt::DialogWindow* qt::find_dialog(WindowHandle window) {
     const auto it = registry().dialogs.find(window);
-    return it == registry().dialogs.end() ? nullptr : it->second;
+    return it == registry().dialogs.end() ? nullptr : it->second.get();
 }
 
 WindowHandle platform::create_dialog(const std::string& caption, int width, int height) {
     const WindowHandle handle = ++registry().last_handle;
-    registry().dialogs[handle] = new qt::DialogWindow(handle, caption, width, height);
+    registry().dialogs[handle] = std::make_unique<qt::DialogWindow>(handle, caption, width, height);
     return handle;
 }
 
@@ -92,7 +93,6 @@ void platform::run_modal(WindowHandle window) {
     }
     dialog->exec();
     registry().dialogs.erase(window);
-    delete dialog;
 }
 
 void platform::end_dialog(WindowHandle window, int result) {

@@ -27,8 +27,6 @@ class DialogWindow final : public QDialog {
     // The style bits control `id` was created with; 0 when the dialog has no such control.
     unsigned control_style(int id) const;
 
-    DialogBaseUnits base_units() const { return base_; }
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -14,13 +14,18 @@
 #include <string_view>
 #include <vector>
 
-#include "app/shared_values.h"
-#include "app/text_tables.h"
-#include "app/timing.h"
+#include "app/app_values.h"
+#include "app/file_window.h"
+#include "app/practice_buttons.h"
+#include "morse/morse_values.h"
 #include "morse/sender.h"
+#include "morse/timing.h"
 #include "morse/tone.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
+#include "practice/code_from_file.h"
+#include "practice/qso_practice.h"
+#include "practice/text_tables.h"
 #include "tests/alsa/wav_capture.h"
 
 namespace korvane {
@@ -142,7 +147,8 @@ class StreamPauseTest : public ::testing::Test {
         pitch_hz = 1030;
         recompute_timing();
         build_tones();
-        const std::size_t image_bytes = kWaveHeaderBytes + 2 * image_samples(dit_image);
+        const std::size_t image_bytes =
+            platform::kWaveHeaderBytes + 2 * korvane::platform::wave_sample_count(dit_image.data());
         exact_dit_.assign(dit_image.begin(), dit_image.begin() + image_bytes);
     }
 
@@ -184,7 +190,8 @@ TEST_F(StreamPauseTest, PausesCarryTheFractionOfASampleAndOtherFormatsAreRefused
     expected.pause(171);
     expected.element(exact_dit_.data());
     // 1178 ms is 51,949.8 samples: rounding each pause on its own would lose 100.
-    ASSERT_EQ(expected.samples().size(), 2 * image_samples(dit_image) + 51949u);
+    ASSERT_EQ(expected.samples().size(),
+              2 * korvane::platform::wave_sample_count(dit_image.data()) + 51949u);
     expect_same_samples(testing::read_wav(alsa.capture()).samples, expected.samples());
 }
 

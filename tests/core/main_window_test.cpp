@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/app_values.h"
 #include "app/main_window.h"
-#include "app/shared_values.h"
+#include "morse/morse_values.h"
 #include "platform/fake/fake.h"
 #include "tests/support/program_state.h"
 

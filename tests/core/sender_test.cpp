@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/shared_values.h"
-#include "app/timing.h"
+#include "app/app_values.h"
+#include "morse/morse_values.h"
 #include "morse/sender.h"
+#include "morse/timing.h"
 #include "tests/support/program_state.h"
 #include "tests/support/timeline.h"
 

@@ -3,8 +3,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/app_values.h"
 #include "app/settings.h"
-#include "app/shared_values.h"
+#include "morse/morse_values.h"
 #include "platform/files.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/app_values.h"
 #include "app/main_window.h"
-#include "app/shared_values.h"
+#include "morse/morse_values.h"
 #include "morse/tone.h"
 #include "platform/fake/fake.h"
 #include "tests/support/program_state.h"
@@ -63,8 +64,9 @@ TEST_F(SpeedControlTest, FasterStopsAtFortyFive) {
 TEST_F(SpeedControlTest, NewImagesAreBuiltBeforeTheV) {
     press(kFaster, 1);
     // 11 wpm: a 109 ms dot holds 130 whole cycles of 37 samples at 1200 Hz.
-    EXPECT_EQ(image_samples(dit_image), 4810u);
-    EXPECT_EQ(fake::sound_events().front().samples, image_samples(dit_image));
+    EXPECT_EQ(korvane::platform::wave_sample_count(dit_image.data()), 4810u);
+    EXPECT_EQ(fake::sound_events().front().samples,
+              korvane::platform::wave_sample_count(dit_image.data()));
 }
 
 TEST_F(SpeedControlTest, PitchStaysWithinItsLimits) {

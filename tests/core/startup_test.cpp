@@ -4,9 +4,10 @@
 #include <iterator>
 #include <vector>
 
+#include "app/app_values.h"
 #include "app/entry.h"
 #include "app/settings.h"
-#include "app/shared_values.h"
+#include "morse/morse_values.h"
 #include "platform/fake/fake.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/text_list.h"
-#include "app/text_tables.h"
+#include "app/file_window.h"
+#include "app/practice_buttons.h"
+#include "practice/code_from_file.h"
+#include "practice/qso_practice.h"
+#include "practice/text_list.h"
+#include "practice/text_tables.h"
 #include "tests/support/program_state.h"
 
 namespace korvane {

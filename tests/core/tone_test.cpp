@@ -3,8 +3,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/shared_values.h"
-#include "app/timing.h"
+#include "app/app_values.h"
+#include "morse/morse_values.h"
+#include "morse/timing.h"
 #include "morse/tone.h"
 #include "tests/support/program_state.h"
 
@@ -12,8 +13,8 @@ namespace korvane {
 namespace {
 
 std::int16_t sample(const WaveImage& image, std::size_t n) {
-    return static_cast<std::int16_t>(image[kWaveHeaderBytes + 2 * n] |
-                                     image[kWaveHeaderBytes + 2 * n + 1] << 8);
+    return static_cast<std::int16_t>(image[platform::kWaveHeaderBytes + 2 * n] |
+                                     image[platform::kWaveHeaderBytes + 2 * n + 1] << 8);
 }
 
 std::uint32_t u32(const WaveImage& image, std::size_t at) {
@@ -23,7 +24,7 @@ std::uint32_t u32(const WaveImage& image, std::size_t at) {
 
 // The samples of one cycle: from a zero sample up to the sample before the next zero start.
 std::size_t samples_per_cycle(const WaveImage& image) {
-    const std::uint32_t n = image_samples(image);
+    const std::uint32_t n = korvane::platform::wave_sample_count(image.data());
     for (std::size_t i = 1; i < n; ++i) {
         if (sample(image, i) == 0 && sample(image, i - 1) < 0) {
             return i;
@@ -57,9 +58,9 @@ TEST_F(ToneTest, HeaderDescribesA44100HzMonoPcmImage) {
     EXPECT_EQ(u32(dot, 32), 0x00100002u);  // block align 2, 16 bits
     EXPECT_EQ(std::string(dot.begin() + 36, dot.begin() + 40), "data");
     EXPECT_EQ(u32(dot, 40), 10656u);
-    EXPECT_EQ(image_samples(dot), 5328u);
+    EXPECT_EQ(korvane::platform::wave_sample_count(dot.data()), 5328u);
     EXPECT_EQ(u32(dah_image, 4), 32004u);
-    EXPECT_EQ(image_samples(dah_image), 15984u);
+    EXPECT_EQ(korvane::platform::wave_sample_count(dah_image.data()), 15984u);
 }
 
 TEST_F(ToneTest, OneCycleAt1200HzHasTheKnownSamples) {
@@ -79,7 +80,7 @@ TEST_F(ToneTest, OneCycleAt1200HzHasTheKnownSamples) {
 
 TEST_F(ToneTest, SevenHundredHzIsExactAtTwentyWpm) {
     build(20, 700);
-    EXPECT_EQ(image_samples(dit_image), 2646u);
+    EXPECT_EQ(korvane::platform::wave_sample_count(dit_image.data()), 2646u);
     for (std::size_t cycle = 0; cycle < 42; ++cycle) {
         EXPECT_EQ(sample(dit_image, 63 * cycle), 0);
         EXPECT_EQ(sample(dit_image, 63 * cycle + 31), 1633);
@@ -98,7 +99,7 @@ class SampleCountTest : public ToneTest, public ::testing::WithParamInterface<Co
 
 TEST_P(SampleCountTest, DotHoldsWholeCycles) {
     build(GetParam().speed, GetParam().pitch);
-    EXPECT_EQ(image_samples(dit_image), GetParam().dot_samples);
+    EXPECT_EQ(korvane::platform::wave_sample_count(dit_image.data()), GetParam().dot_samples);
 }
 
 INSTANTIATE_TEST_SUITE_P(Elements, SampleCountTest,
@@ -119,16 +120,18 @@ TEST_F(ToneTest, SamplesPerCycleAtEveryWholeDivisorPitch) {
         {2100, 21}, {2205, 21}, {2450, 18}, {2940, 15}};
     for (const auto& [pitch, per_cycle] : table) {
         build(5, pitch);
-        EXPECT_EQ(image_samples(dah_image), 720u * pitch / 1000 * per_cycle) << pitch;
+        EXPECT_EQ(korvane::platform::wave_sample_count(dah_image.data()),
+                  720u * pitch / 1000 * per_cycle)
+            << pitch;
     }
 }
 
 TEST_F(ToneTest, NoSampleExceedsTheAmplitude) {
     build(5, 2920);
-    for (std::size_t i = 0; i < image_samples(dah_image); ++i) {
+    for (std::size_t i = 0; i < korvane::platform::wave_sample_count(dah_image.data()); ++i) {
         ASSERT_LE(std::abs(sample(dah_image, i)), kAmplitude) << i;
     }
-    EXPECT_EQ(image_samples(dah_image), 33632u);
+    EXPECT_EQ(korvane::platform::wave_sample_count(dah_image.data()), 33632u);
 }
 
 // Stored settings can ask for far longer elements than the buttons allow; the
@@ -139,13 +142,14 @@ TEST_F(ToneTest, TheLongestStoredElementsFitWhole) {
         for (const std::int32_t pitch : {32767, 22049, 14701}) {
             build(speed, pitch);
             const std::int64_t cycles = std::int64_t{dash_ms} * pitch / 1000;
-            EXPECT_EQ(image_samples(dah_image), cycles * (44100 / pitch + 1))
+            EXPECT_EQ(korvane::platform::wave_sample_count(dah_image.data()),
+                      cycles * (44100 / pitch + 1))
                 << speed << " " << pitch;
         }
         for (const std::int32_t pitch : {0, -5}) {
             build(speed, pitch);
-            EXPECT_EQ(image_samples(dit_image), 0u);
-            EXPECT_EQ(image_samples(dah_image), 0u);
+            EXPECT_EQ(korvane::platform::wave_sample_count(dit_image.data()), 0u);
+            EXPECT_EQ(korvane::platform::wave_sample_count(dah_image.data()), 0u);
         }
     }
 }

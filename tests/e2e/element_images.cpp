@@ -7,15 +7,17 @@
 #include <iostream>
 #include <string>
 
-#include "app/shared_values.h"
-#include "app/timing.h"
+#include "app/app_values.h"
+#include "morse/morse_values.h"
+#include "morse/timing.h"
 #include "morse/tone.h"
 
 namespace {
 
 bool write_image(const korvane::WaveImage& image, const std::string& path) {
     std::ofstream out(path, std::ios::binary);
-    const auto bytes = korvane::kWaveHeaderBytes + 2 * korvane::image_samples(image);
+    const auto bytes = korvane::platform::kWaveHeaderBytes +
+                       2 * korvane::platform::wave_sample_count(image.data());
     out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(bytes));
     return static_cast<bool>(out);
 }

@@ -6,12 +6,17 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/shared_values.h"
-#include "app/text_tables.h"
-#include "app/timing.h"
+#include "app/app_values.h"
+#include "app/file_window.h"
+#include "app/practice_buttons.h"
+#include "morse/morse_values.h"
+#include "morse/timing.h"
 #include "morse/tone.h"
 #include "platform/fake/fake.h"
+#include "practice/code_from_file.h"
 #include "practice/file_bytes.h"
+#include "practice/qso_practice.h"
+#include "practice/text_tables.h"
 
 namespace {
 

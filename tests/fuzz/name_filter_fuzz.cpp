@@ -13,8 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "app/text_tables.h"
+#include "app/file_window.h"
+#include "app/practice_buttons.h"
 #include "practice/code_from_file.h"
+#include "practice/qso_practice.h"
+#include "practice/text_tables.h"
 #include "tests/fuzz/scratch_dir.h"
 
 namespace {

@@ -52,7 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= 2) {
         require(saved[0] == stored[0] && saved[1] == stored[1]);
     }
-    require(korvane::image_samples(korvane::dit_image) <= korvane::kImageSamples);
-    require(korvane::image_samples(korvane::dah_image) <= korvane::kImageSamples);
+    require(korvane::platform::wave_sample_count(korvane::dit_image.data()) <=
+            korvane::kImageSamples);
+    require(korvane::platform::wave_sample_count(korvane::dah_image.data()) <=
+            korvane::kImageSamples);
     return 0;
 }

@@ -2,11 +2,17 @@
 
 #include <cctype>
 
+#include "app/app_values.h"
+#include "app/control_ids.h"
+#include "app/file_window.h"
 #include "app/main_window.h"
-#include "app/shared_values.h"
-#include "app/text_tables.h"
+#include "app/practice_buttons.h"
 #include "app/window_frame.h"
+#include "morse/morse_values.h"
 #include "platform/fake/fake.h"
+#include "practice/code_from_file.h"
+#include "practice/qso_practice.h"
+#include "practice/text_tables.h"
 
 namespace korvane::testing {
 namespace {

@@ -5,11 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_values.h"
-#include "app/text_tables.h"
+#include "app/app_values.h"
+#include "app/control_ids.h"
+#include "app/file_window.h"
+#include "app/practice_buttons.h"
 #include "app/window_frame.h"
+#include "morse/morse_values.h"
 #include "platform/fake/fake.h"
+#include "practice/code_from_file.h"
 #include "practice/qso_practice.h"
+#include "practice/text_tables.h"
 #include "tests/practice/practice_support.h"
 #include "tests/support/program_state.h"
 #include "tests/support/timeline.h"

@@ -2,9 +2,11 @@
 
 #include <string>
 
-#include "app/shared_values.h"
-#include "app/timing.h"
+#include "app/app_values.h"
+#include "app/control_ids.h"
 #include "app/window_frame.h"
+#include "morse/morse_values.h"
+#include "morse/timing.h"
 #include "morse/tone.h"
 #include "platform/fake/fake.h"
 #include "tests/practice/practice_support.h"

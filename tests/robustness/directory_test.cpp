@@ -11,11 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_values.h"
-#include "app/text_tables.h"
+#include "app/app_values.h"
+#include "app/file_window.h"
+#include "app/practice_buttons.h"
+#include "morse/morse_values.h"
 #include "platform/directory.h"
 #include "platform/fake/fake.h"
 #include "practice/code_from_file.h"
+#include "practice/qso_practice.h"
+#include "practice/text_tables.h"
 #include "tests/robustness/ordinary_user.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/program_state.h"

@@ -8,7 +8,9 @@
 #include <random>
 #include <string>
 
-#include "app/shared_values.h"
+#include "app/app_values.h"
+#include "app/file_window.h"
+#include "morse/morse_values.h"
 #include "morse/tone.h"
 #include "platform/fake/fake.h"
 #include "practice/code_from_file.h"

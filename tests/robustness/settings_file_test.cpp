@@ -7,9 +7,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/app_values.h"
 #include "app/entry.h"
 #include "app/settings.h"
-#include "app/shared_values.h"
+#include "morse/morse_values.h"
 #include "morse/tone.h"
 #include "platform/fake/fake.h"
 #include "tests/robustness/ordinary_user.h"

@@ -1,6 +1,6 @@
-#include "app/text_tables.h"
+#include "practice/text_tables.h"
 
-#include "app/text_list.h"
+#include "practice/text_list.h"
 
 namespace korvane {
 namespace {

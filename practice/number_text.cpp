@@ -1,4 +1,4 @@
-#include "app/number_text.h"
+#include "practice/number_text.h"
 
 namespace korvane {
 

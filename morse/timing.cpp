@@ -1,8 +1,8 @@
-#include "app/timing.h"
+#include "morse/timing.h"
 
 #include <cmath>
 
-#include "app/shared_values.h"
+#include "morse/morse_values.h"
 
 namespace korvane {
 

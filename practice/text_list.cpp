@@ -1,4 +1,4 @@
-#include "app/text_list.h"
+#include "practice/text_list.h"
 
 #include <cstddef>
 #include <cstdint>

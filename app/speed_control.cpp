@@ -1,11 +1,13 @@
-#include "morse/speed_control.h"
+#include "app/speed_control.h"
 
-#include "app/number_text.h"
-#include "app/shared_values.h"
-#include "app/timing.h"
+#include "app/app_values.h"
+#include "app/control_ids.h"
 #include "app/window_frame.h"
+#include "morse/morse_values.h"
 #include "morse/sender.h"
+#include "morse/timing.h"
 #include "morse/tone.h"
+#include "practice/number_text.h"
 
 namespace korvane {
 namespace {
@@ -41,6 +43,8 @@ int on_higher(platform::WindowHandle, std::uint32_t message, std::uintptr_t wpar
         message, wparam, [] { pitch_hz += pitch_hz < kHighestHz ? kPitchStepHz : 0; }, apply_pitch);
 }
 
+// send_text is the scratch for the value box's text before it carries the "V":
+// the program has one text buffer for everything it shows or sends.
 void apply_speed() {
     recompute_timing();
     send_text = signed_number_text(speed_wpm) + " WPM";
