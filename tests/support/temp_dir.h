@@ -1,0 +1,25 @@
+#pragma once
+// A fresh temporary directory, removed with everything in it: the one way every
+// test and fuzz target gets a place for its files.
+
+#include <filesystem>
+#include <string>
+
+namespace korvane::testing {
+
+class TempDir {
+  public:
+    explicit TempDir(const std::string& purpose = "test");
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return dir_; }
+    // The directory's path joined with `name`, as the platform writes paths.
+    std::string operator/(const std::string& name) const { return (dir_ / name).string(); }
+
+  private:
+    std::filesystem::path dir_;
+};
+
+}  // namespace korvane::testing
