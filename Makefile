@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is CMake presets.
-.PHONY: run test test-asan test-win32 test-fuzz
+.PHONY: run test test-linux test-asan test-win32 test-fuzz
 
 run:
 	tools/install-deps.sh build run
@@ -7,14 +7,19 @@ run:
 	cmake --build --preset default
 	tools/run-korvane.sh
 
-test:
+# Every kind of test: the Linux build's tests (logic, backends, end to end), the
+# same under the sanitizers, the Windows build under Wine, and the fuzz targets.
+test: test-linux test-asan test-win32 test-fuzz
+
+test-linux:
 	tools/install-deps.sh build run test e2e
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default
 
+# The real-time end-to-end scenarios run once, in test-linux.
 test-asan:
-	tools/install-deps.sh build run test e2e
+	tools/install-deps.sh build run test
 	cmake --preset asan-ubsan
 	cmake --build --preset asan-ubsan
 	ctest --preset asan-ubsan
