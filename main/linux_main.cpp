@@ -4,8 +4,14 @@
 
 #include "app/entry.h"
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+// The program takes no arguments: Qt sees a program name alone, so that its own
+// options (-style, -reverse, -platform ...) change nothing. Tests steer Qt
+// through its environment (QT_QPA_PLATFORM) instead.
+int main() {
+    char name[] = "korvane";
+    int qt_argc = 1;
+    char* qt_argv[] = {name, nullptr};
+    QApplication application(qt_argc, qt_argv);
     // Dialogs come and go one at a time; the program, not Qt, decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
     return korvane::run_korvane();

@@ -1,9 +1,9 @@
 #include "practice/code_from_file.h"
 
-#include <cctype>
 #include <string_view>
 
 #include "platform/directory.h"
+#include "practice/ascii_upper.h"
 #include "practice/file_bytes.h"
 
 namespace korvane {
@@ -18,7 +18,7 @@ bool has_practice_extension(std::string_view name) {
     }
     std::string tail(name.substr(name.size() - 4));
     for (char& ch : tail) {
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        ch = ascii_upper(ch);
     }
     return tail == ".TXT" || tail == ".BAT" || tail == ".DAT";
 }

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "practice/ascii_upper.h"
 
 namespace korvane {
 namespace {
@@ -27,7 +28,7 @@ std::string lesson_characters(std::string_view line) {
     std::string characters;
     for (const char ch : line) {
         if (ch != '.' && ch != '-' && ch != ' ') {
-            characters += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+            characters += ascii_upper(ch);
         }
     }
     const auto* match = std::find_if(PunctuationWords.begin(), PunctuationWords.end(),

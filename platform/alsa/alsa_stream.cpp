@@ -20,6 +20,8 @@ constexpr unsigned kFrameBytes = platform::kSampleBytes;
 constexpr unsigned kPeriodMicroseconds = 10000;
 constexpr unsigned kBufferMicroseconds = 40000;
 constexpr int kWaitMilliseconds = 100;
+// A device that takes no sample for this long has stalled or gone away.
+constexpr int kStallMilliseconds = 2000;
 constexpr std::size_t kSilenceFrames = platform::kSampleRate / 10;
 
 const std::array<std::int16_t, kSilenceFrames> silence{};
@@ -54,9 +56,11 @@ bool configure_software(snd_pcm_t* pcm, snd_pcm_uframes_t buffer_frames,
            snd_pcm_sw_params(pcm, sw) >= 0;
 }
 
+// Opened without blocking: a device held by another program refuses at once
+// instead of freezing the program until it is free.
 snd_pcm_t* open_default_device() {
     snd_pcm_t* pcm = nullptr;
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0) {
+    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
         return nullptr;
     }
     snd_pcm_uframes_t buffer_frames = 0;
@@ -79,6 +83,7 @@ class Stream {
 
     ~Stream() {
         if (pcm_ != nullptr) {
+            snd_pcm_nonblock(pcm_, 0);
             snd_pcm_drain(pcm_);
             close();
         }
@@ -94,18 +99,22 @@ class Stream {
 
     bool live() const { return pcm_ != nullptr; }
 
-    // Underruns (the program was quiet), interruptions and suspends are
-    // recovered and the rest is written again; a stream that cannot recover
-    // is closed and the program goes on silently.
+    // Writes wait while the buffer is full. Underruns (the program was quiet),
+    // interruptions and suspends are recovered and the rest is written again; a
+    // stream that cannot recover, or that takes nothing for kStallMilliseconds,
+    // is closed and the program goes on silently, its pauses kept as sleeps.
     void write(const std::uint8_t* frames, std::size_t count) {
+        int stalled_ms = 0;
         while (count > 0 && pcm_ != nullptr) {
             const snd_pcm_sframes_t written = snd_pcm_writei(pcm_, frames, count);
             if (written >= 0) {
                 frames += static_cast<std::size_t>(written) * kFrameBytes;
                 count -= static_cast<std::size_t>(written);
-            } else if (written == -EAGAIN) {
-                snd_pcm_wait(pcm_, kWaitMilliseconds);
-            } else if (snd_pcm_recover(pcm_, static_cast<int>(written), 1) < 0) {
+                stalled_ms = 0;
+            } else if (written == -EAGAIN && stalled_ms < kStallMilliseconds) {
+                stalled_ms += snd_pcm_wait(pcm_, kWaitMilliseconds) == 0 ? kWaitMilliseconds : 0;
+            } else if (written == -EAGAIN ||
+                       snd_pcm_recover(pcm_, static_cast<int>(written), 1) < 0) {
                 close();
             }
         }

@@ -17,14 +17,19 @@ int fd_of(platform::FileHandle file) {
 
 }  // namespace
 
+// Opening a FIFO or a device can block until another program acts, and reading
+// one may never end; the open itself never waits, and only regular files are kept.
 platform::FileHandle platform::open_file(const std::string& path, FileAccess access) {
     const bool writable = access == FileAccess::read_write_create;
-    const int fd = writable ? ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)
-                            : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int flags = O_CLOEXEC | O_NONBLOCK | (writable ? O_RDWR | O_CREAT : O_RDONLY);
+    const int fd = ::open(path.c_str(), flags, 0644);
     if (fd < 0) {
         return kNoFile;
     }
-    if (writable && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+        (writable && ::flock(fd, LOCK_EX | LOCK_NB) != 0)) {
         ::close(fd);
         return kNoFile;
     }
