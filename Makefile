@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is CMake presets.
-.PHONY: run test test-asan test-win32 test-fuzz
+.PHONY: run test package test-asan test-win32 test-fuzz
 
 run:
 	tools/install-deps.sh build run
@@ -8,10 +8,17 @@ run:
 	tools/run-korvane.sh
 
 test:
-	tools/install-deps.sh build run test e2e
+	tools/install-deps.sh build run test e2e package
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default
+
+# The Debian package, build/korvane_<version>_amd64.deb.
+package:
+	tools/install-deps.sh build package
+	cmake --preset default
+	cmake --build --preset default
+	cpack --preset default
 
 test-asan:
 	tools/install-deps.sh build run test e2e
