@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is CMake presets.
-.PHONY: run test test-linux test-asan test-win32 test-fuzz
+.PHONY: run test test-linux package test-asan test-win32 test-fuzz
 
 run:
 	tools/install-deps.sh build run
@@ -12,10 +12,17 @@ run:
 test: test-linux test-asan test-win32 test-fuzz
 
 test-linux:
-	tools/install-deps.sh build run test e2e
+	tools/install-deps.sh build run test e2e package
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default
+
+# The Debian package, build/korvane_<version>_amd64.deb.
+package:
+	tools/install-deps.sh build package
+	cmake --preset default
+	cmake --build --preset default
+	cpack --preset default
 
 # The real-time end-to-end scenarios run once, in test-linux.
 test-asan:

@@ -8,8 +8,9 @@ namespace korvane::platform {
 // Asks for the strongest priority that cannot starve the desktop; a refusal is silent.
 void raise_priority();
 
-// Opens the help page `page` (in the working directory) with the platform's
-// opener and waits until the opener has ended; does nothing when it cannot start.
+// Opens the help page `page` (in the working directory; on Linux, else the copy
+// installed with the program) with the platform's opener and waits until the
+// opener has ended; does nothing when it cannot start.
 void open_help_page(const std::string& page);
 
 }  // namespace korvane::platform

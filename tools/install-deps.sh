@@ -7,6 +7,7 @@
 #   win32    the Windows cross compilers and Wine to test their builds
 #   e2e      a private sound server, a CW decoder and Python for the end-to-end tests
 #   fuzz     Clang with libFuzzer and the sanitizers' run-time libraries
+#   package  CPack's .deb tools, lintian, the menu entry and AppStream checkers, the icon converter
 set -euo pipefail
 
 declare -A groups=(
@@ -16,6 +17,7 @@ declare -A groups=(
     [win32]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386"
     [e2e]="pulseaudio pulseaudio-utils libasound2-plugins multimon-ng sox python3"
     [fuzz]="clang libclang-rt-14-dev"
+    [package]="dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin"
 )
 
 wanted=()
