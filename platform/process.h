@@ -9,8 +9,8 @@ namespace korvane::platform {
 void raise_priority();
 
 // Opens the help page `page` (in the working directory; on Linux, else the copy
-// installed with the program) with the platform's opener and waits until the
-// opener has ended; does nothing when it cannot start.
+// installed with the program) with the platform's opener, and returns without
+// waiting for the page to be shown; does nothing when the opener cannot start.
 void open_help_page(const std::string& page);
 
 }  // namespace korvane::platform

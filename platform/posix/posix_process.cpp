@@ -49,7 +49,7 @@ fs::path help_page_path(const std::string& page) {
     return !installed.empty() && fs::exists(installed, no_file) ? installed : here;
 }
 
-// Starts the opener on the page and waits until it has ended; a missing opener starts nothing.
+// Starts the opener on the page and reaps it when it ends; a missing opener starts nothing.
 void run_opener(const fs::path& page) {
     std::string opener = kOpener;
     std::string argument = page.string();
@@ -69,15 +69,17 @@ void platform::raise_priority() {
     ::setpriority(PRIO_PROCESS, 0, kRaisedNice);
 }
 
-// The opener runs at normal priority. Linux keeps the nice value per thread and a new process
-// takes that of the thread that started it, so a thread of its own, lowered to normal (which
-// needs no privilege), starts the opener while the window's thread keeps its raised value.
+// The program goes on at once: where no desktop session helper is running, the
+// opener runs the browser in the foreground until it is closed. The opener runs at
+// normal priority. Linux keeps the nice value per thread and a new process takes
+// that of the thread that started it, so a thread of its own, lowered to normal
+// (which needs no privilege), starts the opener, waits for it so that no zombie
+// is left, and ends; the window's thread keeps its raised value.
 void platform::open_help_page(const std::string& page) {
-    const fs::path path = help_page_path(page);
-    std::thread([&path] {
+    std::thread([path = help_page_path(page)] {
         ::setpriority(PRIO_PROCESS, 0, kNormalNice);
         run_opener(path);
-    }).join();
+    }).detach();
 }
 
 }  // namespace korvane
