@@ -4,25 +4,23 @@
 # C++ header from outside the tree, or when a backend includes another backend.
 set -u
 cd "$(dirname "$0")/.."
-rank() {
-    case $1 in
-        platform) echo 1 ;; morse) echo 2 ;; practice) echo 3 ;; app) echo 4 ;; main) echo 5 ;;
-        *) echo 9 ;;
-    esac
-}
-status=0
-while IFS= read -r file; do
-    own=$(rank "${file%%/*}")
-    backend=$(sed -nE 's|^platform/([^/]+)/.*|\1|p' <<<"$file")
-    while IFS= read -r include; do
-        name=${include:1:-1}
-        if [[ $include == \"* ]]; then
-            used=$(sed -nE 's|^platform/([^/]+)/.*|\1|p' <<<"$name")
-            [ "$(rank "${name%%/*}")" -gt "$own" ] && echo "$file: $name is in a higher layer" && status=1
-            [ -n "$used" ] && [ "$used" != "$backend" ] && echo "$file: $name is another backend" && status=1
-        elif [ "$own" -le 4 ] && [ -z "$backend" ] && ! [[ $name =~ ^[a-z_]+$ ]]; then
-            echo "$file: <$name> is not a standard C++ header" && status=1
-        fi
-    done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*([<"][^>"]+[>"]).*/\1/p' "$file")
-done < <(find platform morse practice app main -name '*.h' -o -name '*.cpp')
-exit $status
+find platform morse practice app main -name '*.h' -o -name '*.cpp' |
+    xargs grep -HE '^[[:space:]]*#[[:space:]]*include' |
+    awk '
+    BEGIN { rank["platform"] = 1; rank["morse"] = 2; rank["practice"] = 3; rank["app"] = 4; rank["main"] = 5 }
+    function backend(path, parts) { return split(path, parts, "/") > 2 && parts[1] == "platform" ? parts[2] : "" }
+    {
+        file = substr($0, 1, index($0, ":") - 1)
+        split(file, where, "/")
+        own = rank[where[1]]
+        match($0, /[<"][^>"]+[>"]/)
+        name = substr($0, RSTART + 1, RLENGTH - 2)
+        if (substr($0, RSTART, 1) == "\"") {
+            split(name, top, "/")
+            if ((top[1] in rank) && rank[top[1]] > own) { print file ": " name " is in a higher layer"; bad = 1 }
+            if (backend(name) != "" && backend(name) != backend(file)) { print file ": " name " is another backend"; bad = 1 }
+        } else if (own <= 4 && backend(file) == "" && name !~ /^[a-z_]+$/) {
+            print file ": <" name "> is not a standard C++ header"; bad = 1
+        }
+    }
+    END { exit bad }'
