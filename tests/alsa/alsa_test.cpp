@@ -52,6 +52,7 @@ TEST(AlsaTest, ImagesAreHeardUnchangedAndPausesCarryTheirFraction) {
                 samples + std::string(88200, '\0') + samples);
 }
 
+// A `default` that cannot be opened leaves the program silent, its pauses slept.
 TEST(AlsaTest, WithoutADeviceSoundIsSilentAndSleepsStillPass) {
     run_with_config(testing::TempDir("alsa"), "pcm.!default { type hw card 31 }", [] {
         const auto start = std::chrono::steady_clock::now();

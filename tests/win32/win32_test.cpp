@@ -103,10 +103,9 @@ TEST(Win32Test, OnlyReadOnlyOpensShareTheFile) {
     platform::close_file(practice);
 }
 
-// Wine's temporary directory is on drive C:; a network path starts at its share.
+// A directory on drive C: gives its root; a network path starts at its share.
 TEST(Win32Test, TheWalkStartsAtTheRootOfTheWorkingDrive) {
-    const testing::TempDir dir("win32");
-    std::filesystem::current_path(dir.path());
+    std::filesystem::current_path("C:\\windows\\system32");
     EXPECT_EQ(platform::working_drive_root(), "C:\\");
     EXPECT_EQ(platform::win32::drive_root_of("\\\\server\\share"), "\\\\server\\share\\");
 }
