@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Windows zip and unpacks it onto drive C: of wine-env.sh's prefix.
+# Builds the Windows zip and unpacks it onto drive C: of run-tests.sh's prefix.
 # It must hold the program and its help page alone, and the program, started in
 # its own folder as Explorer starts it, must pass the smoke test there, leaving
 # KORVANE.INI beside itself. Usage: zip_test.sh CPACK PATH/TO/CPackConfig.cmake WINE

@@ -1,0 +1,138 @@
+// What the Qt backend adds to the dialog contract, on Qt's offscreen platform:
+// the classic Enter, Escape and access keys, dialog units of the dialog font,
+// case-insensitive sorted lists, and handles that die with their dialog.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <tuple>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include "platform/dialog.h"
+#include "platform/qt/dialog_units.h"
+#include "platform/qt/qt_dialog_window.h"
+#include "tests/support/temp_dir.h"
+
+namespace korvane {
+namespace {
+
+using enum platform::ControlKind;
+using platform::ControlLayout;
+
+std::vector<int> clicks;
+const char* const kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+int record(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
+    clicks.push_back(message == 0x111 ? static_cast<int>(wparam) : -1);
+    return 1;
+}
+
+const ControlLayout go{1, push_button, "&Go", 10, 100, 40, 14, platform::kTabStop, record};
+const ControlLayout quit{2, push_button, "&Quit", 60, 100, 40, 14, platform::kTabStop, record};
+const ControlLayout other{7, push_button, "&Other", 110, 100, 40, 14, platform::kTabStop, record};
+const ControlLayout box{301, edit, "", 130, 9, 61, 13, platform::kTabStop, nullptr};
+const ControlLayout sorted{502, list_box, "", 5, 5, 100, 80, platform::kSorted, nullptr};
+
+platform::WindowHandle make_dialog(const std::vector<ControlLayout>& controls) {
+    clicks.clear();
+    const auto window = platform::create_dialog("Test", 300, 150);
+    for (const auto& control : controls) {
+        platform::add_control(window, control);
+    }
+    return window;
+}
+
+QListWidget* list_of(platform::WindowHandle window) {
+    return static_cast<QListWidget*>(qt::find_dialog(window)->control(502));
+}
+
+// The first control has the focus. Keys reach a dialog whether it runs modally or not.
+TEST(QtDialogTest, EnterEscapeAndAccessKeysClickButNeverCloseByThemselves) {
+    const std::tuple<std::vector<ControlLayout>, Qt::Key, Qt::KeyboardModifiers, std::vector<int>>
+        cases[] = {
+            {{box, go, quit, other}, Qt::Key_Return, Qt::NoModifier, {1}},
+            {{box, go, quit, other}, Qt::Key_Enter, Qt::KeypadModifier, {1}},
+            {{other, go, quit}, Qt::Key_Return, Qt::NoModifier, {7}},
+            {{box, quit, other}, Qt::Key_Return, Qt::NoModifier, {}},
+            {{other, go, quit}, Qt::Key_Escape, Qt::NoModifier, {2}},
+            {{box, go, other}, Qt::Key_Escape, Qt::NoModifier, {}},
+            {{box, go, quit, other}, Qt::Key_O, Qt::AltModifier, {7}},
+        };
+    for (const auto& [controls, key, modifiers, clicked] : cases) {
+        qt::DialogWindow& dialog = *qt::find_dialog(make_dialog(controls));
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(dialog.focusWidget(), key, modifiers);
+        // An access key clicks through an animation that takes about 100 ms.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.size() >= clicked.size(); }, 1000));
+        EXPECT_EQ(clicks, clicked) << key << " in a dialog of " << controls.size();
+        EXPECT_TRUE(dialog.isVisible()) << key;
+        // Hidden, as a modal run would leave it: a shown dialog left to the end of the
+        // program would lose its focus after Qt's own clean-up, and crash.
+        dialog.hide();
+    }
+}
+
+TEST(QtDialogTest, GeometryIsInDialogUnitsOfTheDialogFont) {
+    const qt::DialogWindow& dialog = *qt::find_dialog(make_dialog({box}));
+    const QFontMetrics font(QFont("MS Sans Serif", 8));
+    const double x = std::round(font.horizontalAdvance(kLetters) / 52.0) / 4;
+    const double y = font.height() / 8.0;
+    EXPECT_EQ(dialog.size(), QSize(std::lround(300 * x), std::lround(150 * y)));
+    EXPECT_EQ(dialog.control(301)->geometry(),
+              QRect(std::lround(box.x * x), std::lround(box.y * y), std::lround(box.width * x),
+                    std::lround(box.height * y)));
+}
+
+// Rounding is half up: the average width of 6.48 is 6 and of 6.5 is 7, and so are pixels.
+TEST(QtDialogTest, DialogUnitsRoundHalfUp) {
+    EXPECT_EQ(qt::horizontal_pixels(500, qt::dialog_base_units(337, 13)), 750);
+    EXPECT_EQ(qt::horizontal_pixels(2, qt::dialog_base_units(338, 13)), 4);  // 3.5
+    EXPECT_EQ(qt::horizontal_pixels(1, {7, 13}), 2);                         // 1.75
+    EXPECT_EQ(qt::vertical_pixels(4, qt::dialog_base_units(338, 13)), 7);    // 6.5
+    EXPECT_EQ(qt::vertical_pixels(3, {7, 13}), 5);                           // 4.875
+}
+
+// A sorted list puts a line after every line equal to it but for case, as Win32 does.
+TEST(QtDialogTest, SortedListsIgnoreCase) {
+    const auto window = make_dialog({sorted});
+    for (const char* line : {"b.txt", "A.TXT", "..", "B.TXT", "c", "B.dat", "a.txt"}) {
+        platform::add_list_line(window, 502, line);
+    }
+    const std::vector<std::string> in_order{"..", "A.TXT", "a.txt", "B.dat", "b.txt", "B.TXT", "c"};
+    for (int row = 0; row < 7; ++row) {
+        EXPECT_EQ(list_of(window)->item(row)->text().toStdString(), in_order[row]);
+    }
+}
+
+// A close request ends the modal run; the handle then reaches nothing, not even a newer dialog.
+TEST(QtDialogTest, AnEndedDialogsHandleReachesNothing) {
+    const auto ended = make_dialog({sorted});
+    QTimer::singleShot(0, [ended] { qt::find_dialog(ended)->windowHandle()->close(); });
+    platform::run_modal(ended);
+    const auto newer = make_dialog({sorted});
+    platform::add_list_line(ended, 502, "late");
+    platform::run_modal(ended);
+    EXPECT_EQ(qt::find_dialog(ended), nullptr);
+    EXPECT_EQ(list_of(newer)->count(), 0);
+}
+
+}  // namespace
+}  // namespace korvane
+
+// Qt runs offscreen, also while the tests are listed, with a runtime directory of its own.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const korvane::testing::TempDir runtime("qt-runtime");
+    std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
