@@ -1,11 +1,17 @@
 #include "platform/qt/qt_controls.h"
 
+#include <algorithm>
+#include <ranges>
+
+#include <QCollator>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <QTextOption>
 
 namespace korvane::qt {
@@ -13,13 +19,57 @@ namespace {
 
 using platform::ControlLayout;
 
-// Lines compare as the classic list box sorts them: letter case does not count.
-bool less_ignoring_case(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+// A list line keeps the bytes it was added with, whatever its text shows.
+constexpr int kLineBytesRole = Qt::UserRole;
+
+// A push button that Alt and its marked letter click at once: a key press
+// should be heard as soon as it is made, not after Qt's animated click. A
+// letter that marks several buttons keeps Qt's way of moving the focus.
+class AccessKeyButton final : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut &&
+            !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            click();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+};
+
+// A single-selection list whose selected line stays selected, as on Windows:
+// neither Ctrl+click, Ctrl+Space nor a click below the lines leaves it without one.
+class SingleSelectionList final : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        const auto command = QListWidget::selectionCommand(index, event);
+        return !index.isValid() || command.testFlag(QItemSelectionModel::Deselect)
+                   ? QItemSelectionModel::NoUpdate
+                   : command;
+    }
+};
+
+// Where a sorted list puts a new line: after every line that the user's
+// locale orders before it or as equal to it, letter case not counting.
+int sorted_row(const QListWidget* list, const QString& text) {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto rows = std::views::iota(0, list->count());
+    return static_cast<int>(
+        std::ranges::upper_bound(rows, text, collator,
+                                 [list](int row) { return list->item(row)->text(); }) -
+        rows.begin());
 }
 
 QPushButton* make_button(QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new AccessKeyButton(parent);
     // Enter is handled by the dialog itself; Qt's default-button logic must not pick a button.
     button->setAutoDefault(false);
     return button;
@@ -65,7 +115,7 @@ QLineEdit* make_line_box(const ControlLayout& layout, QWidget* parent) {
 }
 
 QListWidget* make_list(const ControlLayout& layout, QWidget* parent) {
-    auto* list = new QListWidget(parent);
+    auto* list = new SingleSelectionList(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(
@@ -96,7 +146,7 @@ QWidget* make_widget(const ControlLayout& layout, QWidget* parent) {
 }  // namespace
 
 QString widget_text(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
@@ -127,20 +177,15 @@ void set_widget_text(QWidget* control, const std::string& text) {
 }
 
 void add_line(QListWidget* list, const std::string& line, bool sorted) {
-    const QString text = widget_text(line);
-    int row = list->count();
-    if (sorted) {
-        // After every line that does not sort above the new one, as Win32 list boxes insert.
-        while (row > 0 && less_ignoring_case(text, list->item(row - 1)->text())) {
-            --row;
-        }
-    }
-    list->insertItem(row, text);
+    auto* item = new QListWidgetItem(widget_text(line));
+    item->setData(kLineBytesRole, QByteArray::fromStdString(line));
+    list->insertItem(sorted ? sorted_row(list, item->text()) : list->count(), item);
 }
 
 std::string selected_line(const QListWidget* list) {
     const auto selected = list->selectedItems();
-    return selected.isEmpty() ? std::string() : selected.front()->text().toLatin1().toStdString();
+    return selected.isEmpty() ? std::string()
+                              : selected.front()->data(kLineBytesRole).toByteArray().toStdString();
 }
 
 }  // namespace korvane::qt

@@ -14,7 +14,8 @@ class QWidget;
 
 namespace korvane::qt {
 
-// The program's Latin-1 text as Qt text, each CR LF a line break.
+// The program's text as Qt text: its bytes read as UTF-8, the desktop's
+// encoding (bytes that are not UTF-8 show as U+FFFD), each CR LF a line break.
 QString widget_text(const std::string& text);
 
 // A new widget for `layout` inside `parent`, placed and sized in dialog units of `base`.
@@ -23,10 +24,10 @@ QWidget* make_control(const platform::ControlLayout& layout, QWidget* parent, Di
 // Sets the visible text of a button, label or text box; other widgets keep none.
 void set_widget_text(QWidget* control, const std::string& text);
 
-// Adds a line at the end, or where case-insensitive order puts it when `sorted`.
+// Adds a line at the end, or where the locale's case-insensitive order puts it when `sorted`.
 void add_line(QListWidget* list, const std::string& line, bool sorted);
 
-// The selected line, or "" when none is selected.
+// The bytes of the selected line as they were added, or "" when none is selected.
 std::string selected_line(const QListWidget* list);
 
 }  // namespace korvane::qt

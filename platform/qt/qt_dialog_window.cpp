@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPushButton>
+#include <QKeySequence>
 #include <QScreen>
 
 #include "platform/keyboard_rules.h"
@@ -36,6 +36,11 @@ bool has_no_modifier_but_keypad(const QKeyEvent& event) {
     return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// A typed character: no modifier but Shift, which letter case ignores.
+bool is_typed(const QKeyEvent& event) {
+    return (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+}
+
 }  // namespace
 
 DialogWindow::DialogWindow(platform::WindowHandle handle, const std::string& caption, int width,
@@ -47,9 +52,7 @@ DialogWindow::DialogWindow(platform::WindowHandle handle, const std::string& cap
     setWindowTitle(widget_text(caption));
     setModal(true);
     setFixedSize(horizontal_pixels(width, base_), vertical_pixels(height, base_));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centre_frame();
 }
 
 void DialogWindow::add_control(const platform::ControlLayout& layout) {
@@ -78,8 +81,28 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
         click(platform::enter_target(focused_push_button(), find(platform::kConfirmId)));
     } else if (has_no_modifier_but_keypad(*event) && event->key() == Qt::Key_Escape) {
         click(platform::escape_target(find(platform::kCancelId)));
-    } else {
+    } else if (!click_access_key(*event)) {
         QDialog::keyPressEvent(event);
+    }
+}
+
+// The frame is known only once the window exists: offscreen as it is shown,
+// under X11 when the window manager has framed it, which moves the window.
+// A move that comes with a new frame size centres the dialog again; the
+// user's own moves keep the frame's size and are left alone.
+void DialogWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (frameGeometry().size() != centred_frame_) {
+        centre_frame();
+    }
+}
+
+void DialogWindow::centre_frame() {
+    QRect frame = frameGeometry();
+    centred_frame_ = frame.size();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
     }
 }
 
@@ -89,12 +112,37 @@ const DialogWindow::Control* DialogWindow::find(int id) const {
     return it == controls_.end() ? nullptr : &*it;
 }
 
-int DialogWindow::focused_push_button() const {
+const DialogWindow::Control* DialogWindow::focused_control() const {
     const QWidget* focused = focusWidget();
-    const auto it = std::find_if(controls_.begin(), controls_.end(), [focused](const Control& c) {
-        return c.widget == focused && c.kind == platform::ControlKind::push_button;
-    });
-    return it == controls_.end() ? platform::kNoControl : it->id;
+    const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                 [focused](const Control& c) { return c.widget == focused; });
+    return it == controls_.end() ? nullptr : &*it;
+}
+
+int DialogWindow::focused_push_button() const {
+    const Control* focused = focused_control();
+    return focused && focused->kind == platform::ControlKind::push_button ? focused->id
+                                                                          : platform::kNoControl;
+}
+
+// Text boxes and list boxes take typing (a list box selects the next line
+// that starts with the letter); elsewhere a marked letter alone clicks its
+// button, as Alt and the letter do everywhere.
+bool DialogWindow::click_access_key(const QKeyEvent& event) const {
+    const Control* focused = focused_control();
+    if (!is_typed(event) || (focused && (focused->kind == platform::ControlKind::edit ||
+                                         focused->kind == platform::ControlKind::list_box))) {
+        return false;
+    }
+    const QKeySequence access_key(QKeyCombination(Qt::AltModifier, Qt::Key(event.key())));
+    for (const Control& c : controls_) {
+        auto* button = qobject_cast<QAbstractButton*>(c.widget);
+        if (button && QKeySequence::mnemonic(button->text()) == access_key) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 void DialogWindow::click(int id) const {
