@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/keyboard_rules.h"
 #include "platform/process.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
@@ -20,9 +19,7 @@ using platform::WindowHandle;
 
 void note(const std::string& line) {
     state.journal.push_back(line);
-    if (state.on_call) {
-        state.on_call(line);
-    }
+    state.on_call(line);
 }
 
 fake::Control* find_control(WindowHandle window, int id) {
@@ -64,7 +61,7 @@ platform::TimeOfDay platform::local_time_of_day() {
 }
 
 WindowHandle platform::create_dialog(const std::string& caption, int, int) {
-    state.dialogs.push_back({caption, {}, kNoControl, -1});
+    state.dialogs.push_back({caption, {}, -1});
     return state.dialogs.size();
 }
 
@@ -85,8 +82,8 @@ void platform::add_list_line(WindowHandle window, int id, const std::string& lin
 }
 
 void platform::clear_list(WindowHandle window, int id) {
-    fake::control(window, id).lines.clear();
-    fake::control(window, id).selected = -1;
+    auto& list = fake::control(window, id);
+    list = {list.layout, list.text, {}, -1};
 }
 
 std::string platform::selected_list_line(WindowHandle window, int id) {
@@ -99,9 +96,6 @@ void platform::run_modal(WindowHandle window) {
     const auto script = std::move(state.scripts.at(0));
     state.scripts.pop_front();
     script(window);
-    if (fake::dialog(window).result < 0) {
-        throw std::logic_error("the script left " + fake::dialog(window).caption + " open");
-    }
 }
 
 void platform::end_dialog(WindowHandle window, int result) {
@@ -134,10 +128,10 @@ void fake::click(WindowHandle window, int id) {
     }
 }
 
-void fake::press_enter(WindowHandle window) {
-    const auto* focused = find_control(window, dialog(window).focused);
+void fake::press_enter(WindowHandle window, int focused_id) {
+    const auto* focused = find_control(window, focused_id);
     const bool on_button = focused && focused->layout.kind == platform::ControlKind::push_button;
-    if (const int id = platform::enter_target(on_button ? focused->layout.id : 0,
+    if (const int id = platform::enter_target(on_button ? focused_id : platform::kNoControl,
                                               find_control(window, platform::kConfirmId))) {
         click(window, id);
     }

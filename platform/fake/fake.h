@@ -10,6 +10,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/keyboard_rules.h"
 
 namespace korvane::fake {
 
@@ -31,7 +32,6 @@ struct Control {
 struct Dialog {
     std::string caption;
     std::vector<Control> controls;  // in creation order
-    int focused = 0;                // the id of the control with the focus
     int result = -1;                // -1 while the dialog has not ended
 };
 
@@ -41,11 +41,11 @@ struct State {
     // One line per call: "priority", "help korvane.htm", "modal Korvane", "end 1",
     // "play 5328", "sleep 120"; on_call sees each line before the call goes on.
     std::vector<std::string> journal;
-    std::function<void(const std::string& line)> on_call;
+    std::function<void(const std::string& line)> on_call = [](const std::string&) {};
     platform::TimeOfDay start_of_day{12, 0, 0, 0};  // each play and pause advances the clock
     std::int64_t ticks = 0;                         // 1/441,000 s: a sample is 10, a ms 441
     std::deque<Dialog> dialogs;                     // handle n names dialogs[n - 1]
-    // The user in each next modal dialog, in turn; a script must end its dialog.
+    // The user in each next modal dialog, in turn; a script ends its dialog.
     std::deque<std::function<void(platform::WindowHandle window)>> scripts;
 };
 inline State state;
@@ -58,7 +58,7 @@ Control& control(platform::WindowHandle window, int id);
 
 // User actions, each handled at once as the real platforms handle them.
 void click(platform::WindowHandle window, int id);
-void press_enter(platform::WindowHandle window);
+void press_enter(platform::WindowHandle window, int focused_id = platform::kNoControl);
 void press_escape(platform::WindowHandle window);
 void request_close(platform::WindowHandle window);
 

@@ -14,20 +14,17 @@ namespace korvane::testing {
 std::string sounds() {
     std::string text;
     for (const auto& event : fake::sound_events()) {
-        if (event.kind == fake::SoundEvent::Kind::play) {
-            text += event.image == dit_image.data() ? "." : "-";
-        } else if (event.ms != 120) {
-            text += event.ms == 360   ? " "
-                    : event.ms == 840 ? "/ "
-                                      : "(" + std::to_string(event.ms) + ")";
-        }
+        const std::string pause = event.ms == 360   ? " "
+                                  : event.ms == 840 ? "/ "
+                                  : event.ms == 120 ? ""
+                                                    : "(" + std::to_string(event.ms) + ")";
+        text += !event.image ? pause : event.image == dit_image.data() ? "." : "-";
     }
     return text;
 }
 
 std::string file_bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
 void put_file(const std::filesystem::path& path, const std::string& bytes) {
@@ -37,10 +34,7 @@ void put_file(const std::filesystem::path& path, const std::string& bytes) {
 void script_clicks(std::vector<int> ids) {
     fake::state.scripts.push_back([ids](platform::WindowHandle window) {
         for (const int id : ids) {
-            fake::click(window, id);
-        }
-        if (fake::dialog(window).result < 0) {
-            fake::request_close(window);
+            id ? fake::click(window, id) : fake::request_close(window);
         }
     });
 }

@@ -12,14 +12,6 @@
 
 namespace korvane::testing {
 
-// The sounds of ",-./0123456789:;<=>?@" and of "A" to "Z" at 10 wpm, as sounds() writes them.
-inline const std::string kSigns =
-    "--..-- -...- .-.-.- -..-. ----- .---- ..--- ...-- ....- ..... -.... --... ---.. ----.      "
-    "..--..  ";
-inline const std::string kLetters =
-    ".- -... -.-. -.. . ..-. --. .... .. .--- -.- .-.. -- -. --- .--. --.- .-. ... - ..- ...- "
-    ".-- -..- -.-- --.. ";
-
 // The recorded sounds: "." and "-" for the dot and the dash image, nothing for a
 // 120 ms pause, " " for 360 ms, "/ " for 840 ms and "(N)" for any other pause of N ms.
 std::string sounds();
@@ -28,8 +20,8 @@ std::string sounds();
 std::string file_bytes(const std::filesystem::path& path);
 void put_file(const std::filesystem::path& path, const std::string& bytes);
 
-// Queues the user of the next modal dialog: clicks `ids` in turn, then asks the
-// dialog to close unless a click ended it.
+// Queues the user of the next modal dialog: clicks the controls `ids` in turn, where
+// 0 stands for a request to close the dialog.
 void script_clicks(std::vector<int> ids);
 
 // Speed 10 wpm and pitch 1200 Hz, filled tables, built images and an empty fake
