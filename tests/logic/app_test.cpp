@@ -19,6 +19,7 @@
 #include "platform/directory.h"
 #include "platform/fake/fake.h"
 #include "platform/files.h"
+#include "practice/text_tables.h"
 #include "tests/logic/logic.h"
 
 namespace korvane {
@@ -65,6 +66,7 @@ TEST_F(App, StartUpAndExit) {
     const auto run = [](std::vector<std::vector<int>> windows) {
         fake::reset();
         dit_image = dah_image = {};  // as in a fresh process
+        MorseTable = {};
         for (const auto& clicks : windows) {
             testing::script_clicks(clicks);
         }
@@ -114,6 +116,7 @@ TEST_F(App, StartUpAndExit) {
 TEST_F(App, SpeedAndPitchButtons) {
     const std::tuple<int, std::int32_t, std::int32_t, std::string> rows[] = {
         {202, 10, 1200, " 11 WPM play 4810 .(109).(109).(109)-(109)(327)"},
+        {202, 44, 1200, " 45 WPM play 1147 .(26).(26).(26)-(26)(78)"},
         {202, 45, 1200, " 45 WPM play 1147 .(26).(26).(26)-(26)(78)"},
         {201, 6, 1200, " 5 WPM play 10656 .(240).(240).(240)-(240)(720)"},
         {201, 5, 1200, " 5 WPM play 10656 .(240).(240).(240)-(240)(720)"},
