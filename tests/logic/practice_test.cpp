@@ -152,7 +152,8 @@ TEST_F(Practice, CodeFromFile) {
 }
 
 // CR and the blank are word gaps, a blank right after one is not heard twice (unless
-// it is the file's first byte), and only "," to "Z" and "a" to "z" sound.
+// it is the file's first byte, also across the pieces the file is read in), and only
+// "," to "Z" and "a" to "z" sound.
 TEST_F(Practice, FileBytes) {
     const auto heard = [](const std::string& bytes) {
         fake::reset();
@@ -172,6 +173,8 @@ TEST_F(Practice, FileBytes) {
         ".-- -..- -.-- --.. ";
     EXPECT_EQ(heard(every_byte), "/ / " + table + letters + letters);
     EXPECT_EQ(heard(" e  t\r f\r\n g"), "/ . / - / ..-. / / --. ");
+    // The file is read in pieces of 64 KiB: the second blank starts the second piece.
+    EXPECT_EQ(heard(std::string(65534, '\0') + "e  t"), ". / - ");
 }
 
 }  // namespace korvane
