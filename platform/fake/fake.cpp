@@ -91,6 +91,8 @@ std::string platform::selected_list_line(WindowHandle window, int id) {
     return c.selected < 0 ? "" : c.lines.at(static_cast<std::size_t>(c.selected));
 }
 
+// The next queued script plays the user; a dialog with none queued fails the test
+// with std::out_of_range.
 void platform::run_modal(WindowHandle window) {
     note("modal " + fake::dialog(window).caption);
     const auto script = std::move(state.scripts.at(0));

@@ -56,7 +56,8 @@ void reset();
 Dialog& dialog(platform::WindowHandle window);
 Control& control(platform::WindowHandle window, int id);
 
-// User actions, each handled at once as the real platforms handle them.
+// User actions, each handled at once as the real platforms handle them. Enter is
+// pressed with the focus on control `focused_id`, on no push button by default.
 void click(platform::WindowHandle window, int id);
 void press_enter(platform::WindowHandle window, int focused_id = platform::kNoControl);
 void press_escape(platform::WindowHandle window);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -95,8 +94,8 @@ TEST_F(App, StartUpAndExit) {
     EXPECT_EQ(controls,
               "401 Speed|201 &Slower|202 &Faster|302  10 wpm|402 Pitch|203 &Lower|204 &Higher|"
               "303  1200 HZ|205 &Random Code|206 &QSO Practice|207 Lear&n Code|209 F&ile|210 H&elp|"
-              "250 E&xit|301 " +
-                  credits_text + "|");
+              "250 E&xit|301 Korvane\r\n" +
+                  credits_text.substr(9) + "|");
     // Learn Code, Close, File, Quit, Random Code and Exit.
     testing::put_file(kSettingsFileName, "\x58\x02\x14");
     EXPECT_EQ(run({{207}, {208}, {209}, {2}, {205, 250}}),

@@ -5,7 +5,6 @@
 #include <array>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "morse/morse_values.h"
 #include "morse/sender.h"
@@ -19,8 +18,8 @@ namespace korvane {
 using namespace std::string_literals;
 using Morse = testing::Logic;
 
-// Dot, dash and word gap: 1200 / speed taken down (7, 14 and 45 would round otherwise),
-// then three and seven dots.
+// Dot, dash and word gap: 1200 / speed taken down (14 and 45 would round up), then
+// three and seven dots, not 3600 / speed or 8400 / speed rounded (7 and 11 differ).
 TEST_F(Morse, ElementLengths) {
     const std::pair<std::int32_t, std::array<std::int32_t, 3>> rows[] = {
         {1, {1200, 3600, 8400}}, {5, {240, 720, 1680}}, {7, {171, 513, 1197}},
@@ -63,7 +62,7 @@ TEST_F(Morse, ToneImages) {
 }
 
 // A character outside the code table makes no sound and no pause; one whose code is
-// "x" makes the character pause alone; bytes from 96 on lose bit 5 (and bit 7). The
+// "x" makes the character pause alone; bytes above 95 lose bits 5 and 7. The
 // whole table is heard in the test of practice files.
 TEST_F(Morse, Sender) {
     const char* rows[][2] = {{"SOS", "... --- ... "}, {"sos", "... --- ... "},

@@ -18,7 +18,6 @@
 #include "practice/code_from_file.h"
 #include "practice/file_bytes.h"
 #include "practice/qso_practice.h"
-#include "practice/random_draws.h"
 #include "tests/logic/logic.h"
 
 namespace korvane {
