@@ -1,8 +1,9 @@
 #pragma once
-// The fake platform: a virtual clock, a recorder of sounds and pauses, and
-// scriptable dialogs. Tests steer the program through these functions.
+// The fake platform: a virtual clock, a recorder of sounds, pauses and every
+// other platform call, and dialogs that a test's script plays the user in.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,75 +14,53 @@
 
 namespace korvane::fake {
 
-// --- Sound, sleep and the virtual clock ----------------------------------
-
 struct SoundEvent {
     enum class Kind { play, pause };
     Kind kind;
     const std::uint8_t* image;  // play: the image handed over
-    std::uint32_t samples;      // play: its sample count, read from its header
+    std::uint32_t samples;      // play: its sample count when it was played
     std::int32_t ms;            // pause: the requested milliseconds
 };
-
-const std::vector<SoundEvent>& sound_events();
-void clear_sound_events();
-
-// Virtual time since the last reset, in units of 1/441,000 s: a sample is 10, a millisecond 441.
-inline constexpr std::int64_t kTicksPerSample = 10;
-inline constexpr std::int64_t kTicksPerMs = 441;
-std::int64_t elapsed_ticks();
-
-// The time of day at virtual time 0; the clock then advances with every play and pause.
-void set_time_of_day(platform::TimeOfDay start);
-
-// Called at the start of every play, before the clock advances.
-void on_play(std::function<void(const SoundEvent&)> observer);
-
-// --- Every platform call, in order -----------------------------------------
-
-// One line per call: "priority", "help korvane.htm", "dialog Korvane", "modal",
-// "end 1", "play 5328", "sleep 120".
-const std::vector<std::string>& journal();
-
-// --- Dialogs ---------------------------------------------------------------
 
 struct Control {
     platform::ControlLayout layout;
     std::string text;
-    std::vector<std::string> lines;  // list boxes, in display order
-    int selected = -1;               // list boxes: selected line, -1 for none
+    std::vector<std::string> lines;  // list boxes, in the order they were added
+    int selected = -1;               // list boxes: the selected line, -1 for none
 };
 
 struct Dialog {
     std::string caption;
-    int width = 0;
-    int height = 0;
     std::vector<Control> controls;  // in creation order
-    int focused_id = platform::kNoControl;
-    bool ended = false;
-    int result = -1;
+    int result = -1;                // -1 while the dialog has not ended
 };
 
-// What a test does while a dialog is on screen; it must end the dialog.
-using DialogScript = std::function<void(platform::WindowHandle window)>;
+// What the services record and what the tests set; reset() starts it afresh.
+struct State {
+    std::vector<SoundEvent> sound_events;  // plays and pauses, in order
+    // One line per call: "priority", "help korvane.htm", "modal Korvane", "end 1",
+    // "play 5328", "sleep 120"; on_call sees each line before the call goes on.
+    std::vector<std::string> journal;
+    std::function<void(const std::string& line)> on_call = [](const std::string&) {};
+    platform::TimeOfDay start_of_day{12, 0, 0, 0};  // each play and pause advances the clock
+    std::int64_t ticks = 0;                         // 1/441,000 s: a sample is 10, a ms 441
+    std::deque<Dialog> dialogs;                     // handle n names dialogs[n - 1]
+    // The user in each next modal dialog, in turn; a script ends its dialog.
+    std::deque<std::function<void(platform::WindowHandle window)>> scripts;
+};
+inline State state;
 
-// Queues the script for the next dialog shown modally; run_modal fails the
-// test by throwing when no script is queued or a script leaves its dialog open.
-void script_next_dialog(DialogScript script);
+const std::vector<SoundEvent>& sound_events();
+void reset();
 
 Dialog& dialog(platform::WindowHandle window);
 Control& control(platform::WindowHandle window, int id);
-const std::string& text_of(platform::WindowHandle window, int id);
 
-// User actions, each handled at once as the real platforms handle them.
+// User actions, each handled at once as the real platforms handle them. Enter is
+// pressed with the focus on control `focused_id`, on no push button by default.
 void click(platform::WindowHandle window, int id);
-void focus(platform::WindowHandle window, int id);
-void select_line(platform::WindowHandle window, int id, int index);
-void press_enter(platform::WindowHandle window);
+void press_enter(platform::WindowHandle window, int focused_id = platform::kNoControl);
 void press_escape(platform::WindowHandle window);
 void request_close(platform::WindowHandle window);
-
-// Forgets every dialog, event, journal line, script and observer, and sets the clock to 0.
-void reset();
 
 }  // namespace korvane::fake

@@ -10,7 +10,6 @@
 
 #include "platform/sleep.h"
 #include "platform/sound.h"
-#include "tests/support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace korvane {

@@ -20,7 +20,6 @@
 #include "practice/code_from_file.h"
 #include "practice/file_bytes.h"
 #include "practice/text_tables.h"
-#include "tests/support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

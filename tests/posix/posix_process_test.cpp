@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "platform/process.h"
-#include "tests/support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace korvane {

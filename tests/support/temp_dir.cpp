@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 
 namespace korvane::testing {
 namespace {
@@ -28,6 +30,14 @@ TempDir::~TempDir() {
         fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }
     fs::remove_all(dir_, ignored);
+}
+
+std::string read_text(const std::filesystem::path& path) {
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+}
+
+void write_text(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace korvane::testing

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh temporary directory, removed with everything in it: the one way every
-// test and fuzz target gets a place for its files.
+// A fresh temporary directory, removed with everything in it, and whole files
+// as bytes: the one way every test and fuzz target makes and reads its files.
 
 #include <filesystem>
 #include <string>
@@ -21,5 +21,9 @@ class TempDir {
   private:
     std::filesystem::path dir_;
 };
+
+// The whole file, or "" when it cannot be read; and a file made to hold `bytes`.
+std::string read_text(const std::filesystem::path& path);
+void write_text(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace korvane::testing
