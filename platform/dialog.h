@@ -73,12 +73,21 @@ void clear_list(WindowHandle window, int id);
 // The text of the selected line of a list box, or "" when none is selected.
 std::string selected_list_line(WindowHandle window, int id);
 
-// Shows the dialog modally and returns when it has ended; the dialog is then gone.
-// Enter clicks the focused push button, else control 1 if there is one; Escape
-// clicks control 2 if there is one; a close request ends the dialog with result 0.
+// Shows the dialog modally and returns when it has ended; its handle then names
+// nothing. Enter clicks the focused push button, else control 1 if there is one;
+// Escape clicks control 2 if there is one; a close request ends the dialog with
+// result 0. An ended dialog stays on screen, inert, until the next one is shown
+// or the process ends, so that an Escape during the farewell at exit still
+// reaches the program.
 void run_modal(WindowHandle window);
 
 // Ends a dialog that is running modally; run_modal returns once the handler has returned.
 void end_dialog(WindowHandle window, int result);
+
+// Called by the sound and sleep services while they wait during a send: the
+// windows are painted and answer the desktop; Escape stops the send (stop_send)
+// and is used up; every other key and click is held back, and handled in order
+// once the click handler that sends has returned.
+void keep_windows_alive();
 
 }  // namespace korvane::platform

@@ -1,5 +1,9 @@
 #pragma once
 // Sound: plays one element image and returns when it has been heard.
+//
+// A send is every play and pause from the start of a click handler's run (or of
+// the farewell at exit) until the windows service calls end_send. The windows
+// service stops a send on Escape.
 
 #include <cstdint>
 
@@ -8,5 +12,15 @@ namespace korvane::platform {
 // Plays a 44,100 Hz 16-bit mono PCM RIFF/WAVE image from memory, given its
 // first byte, and returns when it has finished. A failure is silent.
 void play_wave_image(const std::uint8_t* image);
+
+// Stops the send under way: what is queued for the device is dropped, and every
+// further play and pause returns at once until end_send.
+void stop_send();
+
+// Whether the send under way was stopped.
+bool send_stopped();
+
+// The send has ended: plays and pauses sound again.
+void end_send();
 
 }  // namespace korvane::platform

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
+#include "platform/dialog.h"
 #include "platform/process.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
@@ -29,6 +31,14 @@ fake::Control* find_control(WindowHandle window, int id) {
     return it == controls.end() ? nullptr : &*it;
 }
 
+// Plays and pauses wait as the real ones do, so the windows service meets an
+// Escape given during the send; a stopped send records nothing more.
+bool send_goes_on() {
+    state.sending = true;
+    platform::keep_windows_alive();
+    return !state.stopped;
+}
+
 }  // namespace
 
 void platform::raise_priority() {
@@ -40,6 +50,9 @@ void platform::open_help_page(const std::string& page) {
 }
 
 void platform::play_wave_image(const std::uint8_t* image) {
+    if (!send_goes_on()) {
+        return;
+    }
     const std::uint32_t samples = wave_sample_count(image);
     state.sound_events.push_back({fake::SoundEvent::Kind::play, image, samples, 0});
     note("play " + std::to_string(samples));
@@ -47,9 +60,30 @@ void platform::play_wave_image(const std::uint8_t* image) {
 }
 
 void platform::sleep_ms(std::int32_t ms) {
+    if (!send_goes_on()) {
+        return;
+    }
     state.sound_events.push_back({fake::SoundEvent::Kind::pause, nullptr, 0, ms});
     note("sleep " + std::to_string(ms));
     state.ticks += 441 * std::int64_t{std::max(ms, 0)};
+}
+
+void platform::stop_send() {
+    state.stopped = true;
+}
+
+bool platform::send_stopped() {
+    return state.stopped;
+}
+
+void platform::end_send() {
+    state.sending = state.escape_held = state.stopped = false;
+}
+
+void platform::keep_windows_alive() {
+    if (std::exchange(state.escape_held, false)) {
+        platform::stop_send();
+    }
 }
 
 platform::TimeOfDay platform::local_time_of_day() {
@@ -127,6 +161,7 @@ fake::Control& fake::control(WindowHandle window, int id) {
 void fake::click(WindowHandle window, int id) {
     if (const auto handler = control(window, id).layout.handler) {
         handler(window, platform::kWmCommand, platform::click_wparam(id), 0);
+        platform::end_send();
     }
 }
 
@@ -140,7 +175,9 @@ void fake::press_enter(WindowHandle window, int focused_id) {
 }
 
 void fake::press_escape(WindowHandle window) {
-    if (const int id = platform::escape_target(find_control(window, platform::kCancelId))) {
+    if (state.sending) {
+        state.escape_held = true;
+    } else if (const int id = platform::escape_target(find_control(window, platform::kCancelId))) {
         click(window, id);
     }
 }

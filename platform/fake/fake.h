@@ -47,6 +47,9 @@ struct State {
     std::deque<Dialog> dialogs;                     // handle n names dialogs[n - 1]
     // The user in each next modal dialog, in turn; a script ends its dialog.
     std::deque<std::function<void(platform::WindowHandle window)>> scripts;
+    bool sending = false;      // a play or pause came since the last end_send
+    bool escape_held = false;  // an Escape given during the send, not yet met by a wait
+    bool stopped = false;      // the send was stopped
 };
 inline State state;
 
@@ -58,6 +61,7 @@ Control& control(platform::WindowHandle window, int id);
 
 // User actions, each handled at once as the real platforms handle them. Enter is
 // pressed with the focus on control `focused_id`, on no push button by default.
+// Escape during a send waits for the next play or pause, and stops the send there.
 void click(platform::WindowHandle window, int id);
 void press_enter(platform::WindowHandle window, int focused_id = platform::kNoControl);
 void press_escape(platform::WindowHandle window);

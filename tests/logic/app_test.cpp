@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "platform/directory.h"
 #include "platform/fake/fake.h"
 #include "platform/files.h"
+#include "practice/code_from_file.h"
 #include "practice/text_tables.h"
 #include "tests/logic/logic.h"
 
@@ -158,6 +160,68 @@ TEST_F(App, LearnCode) {
         EXPECT_EQ(testing::sounds(), heard) << line;
         EXPECT_EQ(fake::state.journal.back() + fake::control(current_window, 301).text,
                   "end 1(tips)");
+    }
+}
+
+// An Escape met at a send's third play stops it there: nothing more of it is heard,
+// the program goes on as after a finished send (the window's last control is its
+// text panel, or Quit), the Escape is used up, a later one acts as always (Quit in
+// Code From File), and "73" sounds whole at exit. An Escape during "73" cuts it short.
+TEST_F(App, EscapeStopsASend) {
+    testing::write_text("e.txt", "tee");
+    const auto go = [this](platform::WindowHandle w) {
+        browse_dir = here_;
+        fake::control(w, 502).lines = {"e.txt"};
+        fake::control(w, 502).selected = 0;
+        fake::click(w, 1);
+    };
+    const std::tuple<platform::TimeOfDay, int, std::function<void(platform::WindowHandle)>,
+                     std::string>
+        rows[] = {{{9, 41, 27, 514},
+                   0,
+                   [](auto w) { fake::click(w, 205); },
+                   "(1500)--.--... ...-- |,QLVZPO-6/86 -1 -1"},
+                  {{12, 0, 0, 0},
+                   0,
+                   [](auto w) { fake::click(w, 206); },
+                   "(1500)...--... ...-- |mary is the  -1 -1"},
+                  {{12, 0, 0, 0},
+                   207,
+                   [](auto w) {
+                       fake::control(w, 501).selected = 1;
+                       fake::click(w, 1);
+                   },
+                   "- -.--... ...-- |As you study -1 -1"},
+                  {{12, 0, 0, 0}, 209, go, "- . .--... ...-- |Q&uit -1 1"},
+                  {{12, 0, 0, 0}, 0, [](auto) {}, "--.|Korvane\r\nA t -1 -1"}};
+    for (const auto& [time, opener, user, expected] : rows) {
+        fake::reset();
+        fake::state.start_of_day = time;
+        int plays = 0;
+        fake::state.on_call = [&](const std::string& line) {
+            if (line.starts_with("play") && ++plays == 3) {
+                fake::press_escape(current_window);
+            }
+        };
+        std::string seen;
+        const auto result = [](platform::WindowHandle w) {
+            return " " + std::to_string(fake::dialog(w).result);
+        };
+        if (opener) {
+            testing::script_clicks({opener});
+        }
+        fake::state.scripts.push_back([&](platform::WindowHandle w) {
+            user(w);
+            seen = "|" + fake::dialog(w).controls.back().text.substr(0, 12) + result(w);
+            fake::press_escape(w);
+            seen += result(w);
+            fake::request_close(w);
+        });
+        if (opener) {
+            testing::script_clicks({0});
+        }
+        run_korvane();
+        EXPECT_EQ(testing::sounds() + seen, expected);
     }
 }
 
