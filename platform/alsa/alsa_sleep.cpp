@@ -1,12 +1,15 @@
 // Pauses: silence in the shared stream while it is open, a thread sleep otherwise.
+// Both keep the windows alive while they wait, and end at once in a stopped send.
 
 #include <time.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/alsa/alsa_stream.h"
+#include "platform/dialog.h"
 #include "platform/sleep.h"
+#include "platform/sound.h"
 #include "platform/wave_image.h"
 
 namespace korvane {
@@ -18,6 +21,9 @@ namespace {
 constexpr std::int64_t kTenthsPerMs = platform::kSampleRate / 100;
 constexpr std::int64_t kTenthsPerSample = 10;
 std::int64_t carried_tenths = 0;
+// A thread sleep wakes this often to keep the windows alive.
+constexpr std::int64_t kSliceNs = 10'000'000;
+constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 
 void write_pause(std::int32_t ms) {
     const std::int64_t tenths = ms * kTenthsPerMs + carried_tenths;
@@ -25,9 +31,24 @@ void write_pause(std::int32_t ms) {
     alsa::write_silence(static_cast<std::size_t>(tenths / kTenthsPerSample));
 }
 
+std::int64_t monotonic_ns() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * kNsPerSecond + now.tv_nsec;
+}
+
+// Sleeps to a deadline in slices, so that the pause keeps its length however
+// long the windows take between them; an interrupted slice is simply slept again.
 void sleep_thread(std::int32_t ms) {
-    timespec left{ms / 1000, static_cast<long>(ms % 1000) * 1000000L};
-    while (clock_nanosleep(CLOCK_MONOTONIC, 0, &left, &left) == EINTR) {
+    const std::int64_t deadline = monotonic_ns() + ms * (kNsPerSecond / 1000);
+    for (std::int64_t now = monotonic_ns(); now < deadline; now = monotonic_ns()) {
+        platform::keep_windows_alive();
+        if (platform::send_stopped()) {
+            return;
+        }
+        const std::int64_t until = std::min(deadline, now + kSliceNs);
+        const timespec wake{until / kNsPerSecond, until % kNsPerSecond};
+        clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr);
     }
 }
 

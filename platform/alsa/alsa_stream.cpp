@@ -1,6 +1,8 @@
 // The shared ALSA stream. Writes block while the device's buffer is full, so
 // every call returns when the program is a few tens of milliseconds ahead of
-// what is heard: the stream, not the thread, carries the timing.
+// what is heard: the stream, not the thread, carries the timing. While a write
+// waits, the windows are kept alive; a send stopped meanwhile (by Escape) drops
+// what is queued and writes nothing more until it has ended.
 
 #include "platform/alsa/alsa_stream.h"
 
@@ -10,6 +12,8 @@
 #include <array>
 #include <cerrno>
 
+#include "platform/dialog.h"
+#include "platform/sound.h"
 #include "platform/wave_image.h"
 
 namespace korvane::alsa {
@@ -25,6 +29,7 @@ constexpr int kStallMilliseconds = 2000;
 constexpr std::size_t kSilenceFrames = platform::kSampleRate / 10;
 
 const std::array<std::int16_t, kSilenceFrames> silence{};
+bool stopped = false;
 
 bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& buffer_frames,
                         snd_pcm_uframes_t& period_frames) {
@@ -105,7 +110,7 @@ class Stream {
     // is closed and the program goes on silently, its pauses kept as sleeps.
     void write(const std::uint8_t* frames, std::size_t count) {
         int stalled_ms = 0;
-        while (count > 0 && pcm_ != nullptr) {
+        while (count > 0 && pcm_ != nullptr && !stopped) {
             const snd_pcm_sframes_t written = snd_pcm_writei(pcm_, frames, count);
             if (written >= 0) {
                 frames += static_cast<std::size_t>(written) * kFrameBytes;
@@ -113,10 +118,19 @@ class Stream {
                 stalled_ms = 0;
             } else if (written == -EAGAIN && stalled_ms < kStallMilliseconds) {
                 stalled_ms += snd_pcm_wait(pcm_, kWaitMilliseconds) == 0 ? kWaitMilliseconds : 0;
+                platform::keep_windows_alive();
             } else if (written == -EAGAIN ||
                        snd_pcm_recover(pcm_, static_cast<int>(written), 1) < 0) {
                 close();
             }
+        }
+    }
+
+    // Drops what is queued and makes the stream ready for the next write.
+    void drop() {
+        if (pcm_ != nullptr) {
+            snd_pcm_drop(pcm_);
+            snd_pcm_prepare(pcm_);
         }
     }
 
@@ -148,7 +162,7 @@ void write_frames(const std::uint8_t* frames, std::size_t count) {
 
 void write_silence(std::size_t count) {
     const auto* zeros = reinterpret_cast<const std::uint8_t*>(silence.data());
-    while (count > 0 && stream.live()) {
+    while (count > 0 && stream.live() && !stopped) {
         const std::size_t chunk = std::min(count, kSilenceFrames);
         stream.write(zeros, chunk);
         count -= chunk;
@@ -156,3 +170,20 @@ void write_silence(std::size_t count) {
 }
 
 }  // namespace korvane::alsa
+
+namespace korvane {
+
+void platform::stop_send() {
+    alsa::stopped = true;
+    alsa::stream.drop();
+}
+
+bool platform::send_stopped() {
+    return alsa::stopped;
+}
+
+void platform::end_send() {
+    alsa::stopped = false;
+}
+
+}  // namespace korvane

@@ -4,7 +4,9 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 #include "platform/dialog.h"
@@ -16,9 +18,18 @@ namespace {
 
 using platform::WindowHandle;
 
-// Handles are never reused, so a stale one cannot reach a newer dialog.
+struct Registry;
+Registry& registry();
+
+// Handles are never reused, so a stale one cannot reach a newer dialog. The
+// last ended dialog goes when the application object does, before Qt's own
+// clean-up, which a window still shown would not survive.
 struct Registry {
+    Registry() {
+        qAddPostRoutine([] { registry().last_ended.reset(); });
+    }
     std::map<WindowHandle, std::unique_ptr<qt::DialogWindow>> dialogs;
+    std::unique_ptr<qt::DialogWindow> last_ended;
     WindowHandle last_handle = platform::kNoWindow;
 };
 
@@ -84,14 +95,19 @@ std::string platform::selected_list_line(WindowHandle window, int id) {
     return list ? qt::selected_line(list) : std::string();
 }
 
-// The dialog is destroyed as soon as its run ends; a close request ends it
-// through QDialog::reject with result 0.
+// A close request ends the dialog through QDialog::reject with result 0. The
+// handle dies with the run, but the dialog stays on screen until the next one
+// is shown: the farewell at exit sounds while it is there, so an Escape still
+// reaches the program and cuts it short.
 void platform::run_modal(WindowHandle window) {
     qt::DialogWindow* dialog = qt::find_dialog(window);
     if (!dialog) {
         return;
     }
-    dialog->exec();
+    dialog->show();
+    registry().last_ended.reset();
+    dialog->wait_until_ended();
+    registry().last_ended = std::move(registry().dialogs[window]);
     registry().dialogs.erase(window);
 }
 

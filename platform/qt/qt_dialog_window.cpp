@@ -12,6 +12,7 @@
 
 #include "platform/keyboard_rules.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_send.h"
 
 namespace korvane::qt {
 namespace {
@@ -34,6 +35,10 @@ bool is_enter(const QKeyEvent& event) {
 
 bool has_no_modifier_but_keypad(const QKeyEvent& event) {
     return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool is_alt(const QKeyEvent& event) {
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
 // A typed character: no modifier but Shift, which letter case ignores.
@@ -72,6 +77,18 @@ QWidget* DialogWindow::control(int id) const {
 unsigned DialogWindow::control_style(int id) const {
     const Control* c = find(id);
     return c ? c->style : 0;
+}
+
+void DialogWindow::wait_until_ended() {
+    if (!ended_) {
+        run_.exec(QEventLoop::DialogExec);
+    }
+}
+
+void DialogWindow::done(int result) {
+    setResult(result);
+    ended_ = true;
+    run_.exit();
 }
 
 // Enter and Escape never reach QDialog, whose own handling would close the
@@ -127,11 +144,13 @@ int DialogWindow::focused_push_button() const {
 
 // Text boxes and list boxes take typing (a list box selects the next line
 // that starts with the letter); elsewhere a marked letter alone clicks its
-// button, as Alt and the letter do everywhere.
+// button, as Alt and the letter do everywhere. Alt and a letter come here only
+// when no shortcut took them: held back during a send, and delivered after it.
 bool DialogWindow::click_access_key(const QKeyEvent& event) const {
     const Control* focused = focused_control();
-    if (!is_typed(event) || (focused && (focused->kind == platform::ControlKind::edit ||
-                                         focused->kind == platform::ControlKind::list_box))) {
+    const bool takes_typing = focused && (focused->kind == platform::ControlKind::edit ||
+                                          focused->kind == platform::ControlKind::list_box);
+    if (!is_alt(event) && (!is_typed(event) || takes_typing)) {
         return false;
     }
     const QKeySequence access_key(QKeyCombination(Qt::AltModifier, Qt::Key(event.key())));
@@ -147,8 +166,9 @@ bool DialogWindow::click_access_key(const QKeyEvent& event) const {
 
 void DialogWindow::click(int id) const {
     const Control* c = find(id);
-    if (c && c->handler) {
+    if (!ended_ && c && c->handler) {
         c->handler(handle_, platform::kWmCommand, platform::click_wparam(id), 0);
+        finish_send();
     }
 }
 

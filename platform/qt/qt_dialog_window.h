@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QDialog>
+#include <QEventLoop>
 #include <QSize>
 
 #include "platform/dialog.h"
@@ -29,6 +30,13 @@ class DialogWindow final : public QDialog {
 
     // The style bits control `id` was created with; 0 when the dialog has no such control.
     unsigned control_style(int id) const;
+
+    // Returns once the shown dialog has ended. It stays shown, and inert: its
+    // handlers are no longer called.
+    void wait_until_ended();
+
+    // Ends the dialog's run without hiding it; Escape and close requests come here too.
+    void done(int result) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +67,8 @@ class DialogWindow final : public QDialog {
     DialogBaseUnits base_;
     std::vector<Control> controls_;
     QSize centred_frame_;  // the frame size the dialog was last centred with
+    QEventLoop run_;
+    bool ended_ = false;
 };
 
 // The dialog behind `window`, or nullptr once it has ended (or never existed).

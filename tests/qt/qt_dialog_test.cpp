@@ -2,10 +2,12 @@
 // the classic Enter, Escape and access keys (a marked letter alone clicks unless
 // the focus takes typing), dialog units of the dialog font, a frame centred on
 // the screen, sorted lists in the locale's order with their lines' bytes kept,
-// a selection that stays, and handles that die with their dialog.
+// a selection that stays, handles that die with their dialog, and a send that
+// keeps the dialog alive and stops on Escape.
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <tuple>
@@ -21,6 +23,7 @@
 #include "platform/dialog.h"
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/qt_dialog_window.h"
+#include "platform/sleep.h"
 #include "tests/support/temp_dir.h"
 
 namespace korvane {
@@ -30,6 +33,7 @@ using enum platform::ControlKind;
 using platform::ControlLayout;
 
 std::vector<int> clicks;
+int paints = 0;
 const char* const kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 int record(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
@@ -43,6 +47,28 @@ const ControlLayout other{7, push_button, "&Other", 110, 100, 40, 14, platform::
 const ControlLayout box{301, edit, "", 130, 9, 61, 13, platform::kTabStop, nullptr};
 const ControlLayout sorted{502, list_box, "", 5, 5, 100, 80, platform::kSorted, nullptr};
 const ControlLayout lines{502, list_box, "", 5, 5, 100, 80, platform::kTabStop, nullptr};
+
+// Keys given to the window system, as a user's are.
+void press(platform::WindowHandle window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(qt::find_dialog(window)->windowHandle(), key, modifiers);
+}
+
+// A send of a minute's pause: during it the dialog is asked to repaint, Alt+O
+// and then Escape are pressed. It notes 1 when it was painted meanwhile and 2
+// when it ended within a second.
+int send(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intptr_t) {
+    const auto start = std::chrono::steady_clock::now();
+    paints = 0;
+    QTimer::singleShot(50, [window] {
+        qt::find_dialog(window)->update();
+        press(window, Qt::Key_O, Qt::AltModifier);
+    });
+    QTimer::singleShot(200, [window] { press(window, Qt::Key_Escape); });
+    platform::sleep_ms(60000);
+    clicks.push_back(paints > 0);
+    clicks.push_back(std::chrono::steady_clock::now() - start < std::chrono::seconds(1) ? 2 : 0);
+    return 1;
+}
 
 platform::WindowHandle make_dialog(const std::vector<ControlLayout>& controls) {
     clicks.clear();
@@ -164,6 +190,23 @@ TEST(QtDialogTest, AnEndedDialogsHandleReachesNothing) {
     platform::run_modal(ended);
     EXPECT_EQ(qt::find_dialog(ended), nullptr);
     EXPECT_EQ(list_of(newer)->count(), 0);
+}
+
+// Alt+O waits for the send's end; the Escape that stopped it does not click Quit.
+TEST(QtDialogTest, ASendKeepsTheDialogPaintedHoldsKeysAndStopsOnEscape) {
+    const auto window =
+        make_dialog({{1, push_button, "&Send", 5, 5, 40, 14, 0, send}, quit, other});
+    struct : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } paint_counter;
+    qt::find_dialog(window)->installEventFilter(&paint_counter);
+    QTimer::singleShot(0, [window] { press(window, Qt::Key_S, Qt::AltModifier); });
+    QTimer::singleShot(500, [window] { qt::find_dialog(window)->windowHandle()->close(); });
+    platform::run_modal(window);
+    EXPECT_EQ(clicks, (std::vector<int>{1, 2, 7}));
 }
 
 }  // namespace
