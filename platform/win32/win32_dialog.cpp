@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/sound.h"
 
 namespace korvane {
 namespace {
@@ -59,6 +61,29 @@ std::vector<WORD> dialog_template(int width, int height) {
     return words;
 }
 
+// Keyboard and mouse input, in the client area and on the frame.
+bool is_input(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
+}
+
+// The input taken from the queue during a send, in order.
+std::vector<MSG>& held_input() {
+    static std::vector<MSG> instance;
+    return instance;
+}
+
+// A click handler has returned, and with it any send it made: plays and pauses
+// sound again, and the input held back meanwhile goes back to the queue in
+// order, where posted messages come before anything typed since.
+void finish_send() {
+    platform::end_send();
+    for (const MSG& message : std::exchange(held_input(), {})) {
+        PostMessageA(message.hwnd, message.message, message.wParam, message.lParam);
+    }
+}
+
 // Enter and Escape reach the dialog as commands for ids 1 and 2 whether or
 // not such controls exist; only commands for existing controls are routed.
 INT_PTR on_command(HWND dialog, WPARAM wparam, LPARAM lparam) {
@@ -69,6 +94,7 @@ INT_PTR on_command(HWND dialog, WPARAM wparam, LPARAM lparam) {
     const auto handler = state->handlers.find(LOWORD(wparam));
     if (handler != state->handlers.end() && handler->second) {
         handler->second(reinterpret_cast<WindowHandle>(dialog), WM_COMMAND, wparam, lparam);
+        finish_send();
     }
     return TRUE;
 }
@@ -208,14 +234,21 @@ std::string platform::selected_list_line(WindowHandle window, int id) {
 }
 
 // IsDialogMessageA gives the dialog its keyboard: Tab, access keys, Enter and
-// Escape. A dialog that could not be created (no display) ends at once.
+// Escape. A dialog that could not be created (no display) ends at once. An
+// ended dialog stays on screen, inert, until the next one is shown: the
+// farewell at exit sounds while it is there, so an Escape still reaches the
+// program and cuts it short. Windows destroys the last one with the process.
 void platform::run_modal(WindowHandle window) {
+    static HWND last_ended = nullptr;
     const HWND dialog = hwnd_of(window);
     const DialogState* state = state_of(dialog);
     if (!state) {
         return;
     }
     ShowWindow(dialog, SW_SHOW);
+    if (last_ended) {
+        DestroyWindow(last_ended);
+    }
     focus_first_tab_stop(dialog);
     MSG message{};
     while (!state->ended && GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -224,8 +257,8 @@ void platform::run_modal(WindowHandle window) {
             DispatchMessageA(&message);
         }
     }
-    DestroyWindow(dialog);
     dialogs().erase(dialog);
+    last_ended = dialog;
 }
 
 // The result is not kept: nothing in the program reads it. The posted message
@@ -234,6 +267,21 @@ void platform::end_dialog(WindowHandle window, int) {
     if (DialogState* state = state_of(hwnd_of(window))) {
         state->ended = true;
         PostMessageA(hwnd_of(window), WM_NULL, 0, 0);
+    }
+}
+
+// Paint, timer and window-manager messages are handled at once; Escape stops
+// the send; other keys and clicks wait for the send's end (see finish_send).
+void platform::keep_windows_alive() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+            stop_send();
+        } else if (is_input(message.message)) {
+            held_input().push_back(message);
+        } else {
+            DispatchMessageA(&message);
+        }
     }
 }
 
