@@ -124,6 +124,28 @@ def press_and_hear(check, program, window, key, quiet_ms=400):
     check.box.recorder.wait_until_quiet(since, quiet_ms, timeout=30)
 
 
+def press_escape_in_random_code(check, program, window):
+    """Starts random code, presses Escape a second into its sound and gives the
+    program half a second; returns the key's sample on the recording's clock
+    (the monotonic time right after xdotool sent it, less the time the
+    recorder gives sample 0)."""
+    since = check.box.recorder.position
+    program.press(window, "alt+r")
+    check.box.recorder.wait_for_sound(since, 30, "the random code")
+    time.sleep(1)
+    key = round((program.press(window, "Escape") - check.box.recorder.time_of(0)) * audio.RATE)
+    time.sleep(0.5)
+    return key
+
+
+def escape_delay_ms(samples, key):
+    """From the key to the end of the last sound before half a second after it;
+    negative when the sound had ended before the key (within a second)."""
+    start = key - audio.RATE
+    heard = [i for i, sample in enumerate(samples[start:key + audio.RATE // 2]) if sample]
+    return (start + heard[-1] + 1 - key) / audio.SAMPLES_PER_MS if heard else -1000.0
+
+
 @scenario
 def first_run(check):
     """No settings file: "73" at 10 wpm and 1200 Hz, and the default record is written."""
@@ -236,6 +258,19 @@ def learn_code(check):
     exit_from(program, program.window())
     check.heard([(20, 800, "EA"), (20, 800, "73")])
     require_settings(work, record(800, 20))
+
+
+@scenario
+def escape(check):
+    """Escape during random code: the recording is silent within 50 ms of the
+    key; Alt+X then still sends "73" whole, and the program ends with status 0."""
+    program = check.start(check.workdir("work"))
+    window = program.window()
+    key = press_escape_in_random_code(check, program, window)
+    exit_from(program, window)
+    if (delay := escape_delay_ms(check.samples(), key)) > 50:
+        raise AssertionError(f"the sound went on for {delay:.1f} ms after Escape")
+    check.heard([(10, 1200, "73")], position=key + audio.RATE // 2)
 
 
 # Every kind of byte of a practice file; what is heard of it is written out by hand.
