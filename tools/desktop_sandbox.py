@@ -37,26 +37,10 @@ def wait(condition, timeout, what):
 class Sandbox:
     def __enter__(self):
         self._dir = tempfile.TemporaryDirectory(prefix="korvane-e2e-", dir="/tmp")
-        self.root = Path(self._dir.name)
+        self.root = r = Path(self._dir.name)
         self._processes, self._seen, self._data = [], set(), bytearray()
         self._last, self._clock = -1, 1e9  # the last sound; the time of sample 0
         # Should this fail, the processes die with the caller and the directory goes at its exit.
-        self._start(self.root)
-        return self
-
-    def __exit__(self, *_):
-        for process in reversed(self._processes):
-            process.kill()
-            process.wait()
-        self._dir.cleanup()
-
-    def start(self, command, **options):
-        # PR_SET_PDEATHSIG to SIGKILL: a test that is killed leaves nothing running.
-        self._processes.append(subprocess.Popen(command, env=self.env, **options,
-                                                preexec_fn=lambda: _libc.prctl(1, 9)))
-        return self._processes[-1]
-
-    def _start(self, r):
         (r / "home").mkdir(mode=0o700)
         (r / "run").mkdir(mode=0o700)
         (r / "null.pa").write_text(_SERVER.format(r))
@@ -77,6 +61,19 @@ class Sandbox:
                             "--format=s16le", "--latency-msec=20"], stdout=subprocess.PIPE)
         threading.Thread(target=self._record, args=[parec.stdout], daemon=True).start()
         wait(lambda: self.position > RATE // 10, 10, "the recorder")
+        return self
+
+    def __exit__(self, *_):
+        for process in reversed(self._processes):
+            process.kill()
+            process.wait()
+        self._dir.cleanup()
+
+    def start(self, command, **options):
+        # PR_SET_PDEATHSIG to SIGKILL: a test that is killed leaves nothing running.
+        self._processes.append(subprocess.Popen(command, env=self.env, **options,
+                                                preexec_fn=lambda: _libc.prctl(1, 9)))
+        return self._processes[-1]
 
     def _record(self, pipe):
         # The clock is the earliest arrival less the samples it completed.

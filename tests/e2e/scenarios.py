@@ -33,13 +33,14 @@ def heard(box, sends, filler=" "):
     part = mr.sounds(samples)
     sizes = [len(mr.schedule(text)[0]) if text else 0 for _, _, text in sends]
     if 0 in sizes:
-        sizes[sizes.index(0)] = len(part) - sum(sizes)  # what the known sends leave
-    if sum(sizes) != len(part) or min(sizes) < 1:
+        sizes[sizes.index(0)] = max(1, len(part) - sum(sizes))  # what the known sends leave
+    # In order, so that an element the sound server cut in two shows as such.
+    texts = [mr.Send(samples, part[end - size:end], wpm, mr.images(sys.argv[2], wpm, pitch),
+                     text, filler).text
+             for (wpm, pitch, text), size, end in zip(sends, sizes, np.cumsum(sizes))]
+    if sum(sizes) != len(part):
         raise mr.Mismatch(f"{len(part)} elements heard, {sizes} expected")
-    ends = np.cumsum(sizes)
-    return [mr.Send(samples, part[end - size:end], wpm, mr.images(sys.argv[2], wpm, pitch),
-                    text, filler).text
-            for (wpm, pitch, text), size, end in zip(sends, sizes, ends)]
+    return texts
 
 
 # No settings file: Faster, the Learn Code window, a file picked in the Code
