@@ -7,6 +7,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 export PYTHONDONTWRITEBYTECODE=1
-exec python3 "$here/timing.py" --program "$build/korvane" \
-    --images "$build/tests/e2e/e2e_element_images" \
-    --classic "$build/bench/bench_classic_playback"
+# Debian's own interpreter, which python3-numpy serves (another python3 may come first in PATH).
+exec /usr/bin/python3 "$here/timing.py" "$build/korvane" "$build/tools/element_images" \
+    "$build/bench/bench_classic_playback"

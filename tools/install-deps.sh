@@ -5,7 +5,7 @@
 #   run      what the desktop program uses at run time
 #   test     the tools the tests drive the real program with
 #   win32    the Windows cross compilers and Wine to test their builds
-#   e2e      a private sound server, a CW decoder and Python for the end-to-end tests
+#   e2e      a private sound server and Python with NumPy for the end-to-end tests and the benchmark
 #   fuzz     Clang with libFuzzer and the sanitizers' run-time libraries
 #   package  CPack's .deb tools, lintian, the menu entry and AppStream checkers, the icon converter
 set -euo pipefail
@@ -15,7 +15,7 @@ declare -A groups=(
     [run]="libasound2-plugins xdg-utils"
     [test]="xvfb xdotool x11-utils imagemagick alsa-utils"
     [win32]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386"
-    [e2e]="pulseaudio pulseaudio-utils libasound2-plugins multimon-ng sox python3"
+    [e2e]="pulseaudio pulseaudio-utils libasound2-plugins python3 python3-numpy"
     [fuzz]="clang libclang-rt-14-dev"
     [package]="dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin"
 )

@@ -1,0 +1,121 @@
+# A private desktop for the real program, for the end-to-end tests and the
+# timing benchmark: an Xvfb display, a PulseAudio server whose null sink is
+# recorded in real time by parec, and xdotool to press the program's access keys.
+# Every process started here dies with this one and is killed on the way out.
+
+import ctypes
+import os
+import subprocess
+import tempfile
+import threading
+import time
+from pathlib import Path
+
+import numpy as np
+
+RATE = 44100
+# The socket comes last: once it is there, so is the sink.
+_SERVER = """load-module module-null-sink sink_name=morse rate=44100 format=s16le channels=1 \
+norewinds=1
+set-default-sink morse
+load-module module-native-protocol-unix auth-anonymous=1 socket={0}/native"""
+_libc = ctypes.CDLL(None)
+
+
+def wait(condition, timeout, what):
+    deadline = time.monotonic() + timeout
+    while not (result := condition()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"waited {timeout} s for {what}")
+        time.sleep(0.05)
+    return result
+
+
+# Everything lives in a new directory right below /tmp, so that the program's
+# file window, which starts at "/", reaches it as "tmp" and then its name. The
+# caller starts the program with start() and sets `program` to it.
+class Sandbox:
+    def __enter__(self):
+        self._dir = tempfile.TemporaryDirectory(prefix="korvane-e2e-", dir="/tmp")
+        self.root = r = Path(self._dir.name)
+        self._processes, self._seen, self._data = [], set(), bytearray()
+        self._last, self._clock = -1, 1e9  # the last sound; the time of sample 0
+        # Should this fail, the processes die with the caller and the directory goes at its exit.
+        (r / "home").mkdir(mode=0o700)
+        (r / "run").mkdir(mode=0o700)
+        (r / "null.pa").write_text(_SERVER.format(r))
+        # Nothing of the caller's desktop session: only this sandbox's servers.
+        self.env = dict(PATH=os.environ["PATH"], LC_ALL="C.UTF-8", HOME=f"{r}/home",
+                        XDG_RUNTIME_DIR=f"{r}/run", PULSE_SERVER=f"unix:{r}/native")
+        self.start(["pulseaudio", "--daemonize=no", "-n", f"--file={r}/null.pa", "--realtime=yes",
+                    "--high-priority=yes", "--exit-idle-time=-1",
+                    f"--log-target=file:{r}/pulse.log"])
+        wait((r / "native").exists, 20, "PulseAudio")
+        # Xvfb takes a free display, never a fixed one, and writes its number. With
+        # -noreset it does not reset whenever its last client leaves, which would
+        # turn away a program starting just then.
+        xvfb = self.start(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-noreset",
+                           "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
+        parec = self.start(["parec", "-d", "morse.monitor", "--rate=44100", "--channels=1",
+                            "--format=s16le", "--latency-msec=20"], stdout=subprocess.PIPE)
+        threading.Thread(target=self._record, args=[parec.stdout], daemon=True).start()
+        wait(lambda: self.position > RATE // 10, 10, "the recorder")
+        return self
+
+    def __exit__(self, *_):
+        for process in reversed(self._processes):
+            process.kill()
+            process.wait()
+        self._dir.cleanup()
+
+    def start(self, command, **options):
+        # PR_SET_PDEATHSIG to SIGKILL: a test that is killed leaves nothing running.
+        self._processes.append(subprocess.Popen(command, env=self.env, **options,
+                                                preexec_fn=lambda: _libc.prctl(1, 9)))
+        return self._processes[-1]
+
+    def _record(self, pipe):
+        # The clock is the earliest arrival less the samples it completed.
+        while chunk := os.read(pipe.fileno(), 65536):
+            if loud := len(chunk.rstrip(b"\0")):
+                self._last = (len(self._data) + loud - 1) // 2
+            self._data += chunk
+            self._clock = min(self._clock, time.monotonic() - len(self._data) / 2 / RATE)
+
+    @property
+    def position(self):
+        return len(self._data) // 2
+
+    # Everything recorded, once what was heard last has reached the recorder.
+    def samples(self):
+        time.sleep(0.5)
+        return np.frombuffer(self._data[:2 * self.position], "<i2")
+
+    def time_of(self, sample):
+        return self._clock + sample / RATE
+
+    # A visible window with this caption not returned with it before: each
+    # showing of a window, and each caption it takes, is a new one.
+    def window(self, caption="Korvane"):
+        def fresh():
+            assert self.program.poll() is None, f"the program ended ({self.program.returncode})"
+            return {(w, caption) for w in self.xdotool("search", "--onlyvisible", "--name",
+                    f"^{caption}$", check=False).split()} - self._seen
+        self._seen |= (found := wait(fresh, 30, caption))
+        return found.pop()[0]
+
+    # Returns the time right after the keys went out; with `heard_ms`, waits
+    # until they sent something followed by that much silence.
+    def press(self, window, *keys, heard_ms=None):
+        since = self.position
+        self.xdotool("windowfocus", "--sync", window, "key", *keys)
+        pressed = time.monotonic()
+        if heard_ms is not None:
+            wait(lambda: self._last >= since and self.position - self._last > heard_ms * 44.1,
+                 150, "a sound")
+        return pressed
+
+    def xdotool(self, *arguments, check=True):
+        return subprocess.run(["xdotool", *arguments], env=self.env, check=check, text=True,
+                              capture_output=True, timeout=20).stdout
