@@ -18,7 +18,6 @@
 #include "platform/qt/qt_dialog_window.h"
 
 namespace korvane {
-namespace {
 
 using enum platform::ControlKind;
 using platform::ControlLayout;
@@ -121,7 +120,6 @@ TEST(QtDialogTest, AListDialogFromItsLinesToItsEnd) {
     EXPECT_EQ(qt::find_dialog(window), nullptr);
 }
 
-}  // namespace
 }  // namespace korvane
 
 // Qt runs offscreen, also while the tests are listed, with a runtime directory of its own.
