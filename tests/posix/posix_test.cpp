@@ -1,20 +1,36 @@
-// The help page opener, with a stand-in `xdg-open` first on PATH that takes its
-// time, then notes its argument and its nice value. The process ends with this
-// test, so the raised priority, PATH and working directory are not put back.
+// What the Linux backend adds: files that are not regular files are refused
+// without waiting, and the help page opener, with a stand-in `xdg-open` first on
+// PATH that takes its time, then notes its argument and its nice value. The
+// process ends with these tests, so the raised priority, PATH and working
+// directory are not put back.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <filesystem>
 #include <thread>
 
+#include "platform/files.h"
 #include "platform/process.h"
 #include "tests/support/temp_dir.h"
 
 namespace korvane {
 
 namespace fs = std::filesystem;
+
+// A FIFO named like a practice file would hold an open until a writer came, and
+// a read until it wrote; it is refused at once, as a directory is.
+TEST(PosixFilesTest, OnlyRegularFilesOpen) {
+    const testing::TempDir dir("posix");
+    ASSERT_EQ(::mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
+    for (const auto access :
+         {platform::FileAccess::read_only, platform::FileAccess::read_write_create}) {
+        EXPECT_EQ(platform::open_file(dir / "pipe.txt", access), platform::kNoFile);
+        EXPECT_EQ(platform::open_file(dir.path().string(), access), platform::kNoFile);
+    }
+}
 
 // A user who may not raise the priority (not root) checks the rest all the same.
 TEST(PosixProcessTest, TheOpenerRunsDetachedAtNormalPriorityWithTheWholePathAndIsReaped) {
