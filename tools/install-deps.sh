@@ -13,7 +13,7 @@ set -euo pipefail
 declare -A groups=(
     [build]="g++ cmake ninja-build googletest libgtest-dev qt6-base-dev libasound2-dev"
     [run]="libasound2-plugins xdg-utils"
-    [test]="xvfb xdotool x11-utils imagemagick alsa-utils"
+    [test]="xvfb xdotool x11-utils imagemagick alsa-utils locales"
     [win32]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386"
     [e2e]="pulseaudio pulseaudio-utils libasound2-plugins python3 python3-numpy"
     [fuzz]="clang libclang-rt-14-dev"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <filesystem>
 #include <numeric>
 #include <string>
@@ -17,6 +18,7 @@
 #include "platform/fake/fake.h"
 #include "practice/code_from_file.h"
 #include "practice/file_bytes.h"
+#include "practice/lesson.h"
 #include "practice/qso_practice.h"
 #include "tests/logic/logic.h"
 
@@ -174,6 +176,18 @@ TEST_F(Practice, FileBytes) {
     EXPECT_EQ(heard(" e  t\r f\r\n g"), "/ . / - / ..-. / / --. ");
     // The file is read in pieces of 64 KiB: the second blank starts the second piece.
     EXPECT_EQ(heard(std::string(65534, '\0') + "e  t"), ". / - ");
+}
+
+// a to z become A to Z in every locale: in a Turkish one "i" would keep its case,
+// and "Period" or "Questionmark" would be sent as letters.
+TEST(Lesson, CapitalsDoNotDependOnTheLocale) {
+#ifndef _WIN32
+    ASSERT_TRUE(std::setlocale(LC_ALL, "tr_TR.UTF-8")) << "the test set-up makes this locale";
+#endif
+    EXPECT_EQ(lesson_characters("   Period .-.-.-") + lesson_characters("   Questionmark ..--..") +
+                  lesson_characters("   E .  I ..  S ..."),
+              ".?EIS");
+    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace korvane
