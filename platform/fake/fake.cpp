@@ -3,11 +3,9 @@
 
 #include "platform/fake/fake.h"
 
-#include <algorithm>
-#include <stdexcept>
 #include <utility>
 
-#include "platform/dialog.h"
+#include "platform/keyboard_rules.h"
 #include "platform/process.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
@@ -17,18 +15,10 @@ namespace korvane {
 namespace {
 
 using fake::state;
-using platform::WindowHandle;
 
 void note(const std::string& line) {
     state.journal.push_back(line);
     state.on_call(line);
-}
-
-fake::Control* find_control(WindowHandle window, int id) {
-    auto& controls = fake::dialog(window).controls;
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [id](const fake::Control& c) { return c.layout.id == id; });
-    return it == controls.end() ? nullptr : &*it;
 }
 
 // Plays and pauses wait as the real ones do, so the windows service meets an
@@ -53,19 +43,18 @@ void platform::play_wave_image(const std::uint8_t* image) {
     if (!send_goes_on()) {
         return;
     }
-    const std::uint32_t samples = wave_sample_count(image);
-    state.sound_events.push_back({fake::SoundEvent::Kind::play, image, samples, 0});
-    note("play " + std::to_string(samples));
-    state.ticks += 10 * std::int64_t{samples};
+    state.sound_events.push_back({fake::SoundEvent::Kind::play, image, 0});
+    note("play " + std::to_string(wave_sample_count(image)));
+    state.ticks += 10 * std::int64_t{wave_sample_count(image)};
 }
 
 void platform::sleep_ms(std::int32_t ms) {
     if (!send_goes_on()) {
         return;
     }
-    state.sound_events.push_back({fake::SoundEvent::Kind::pause, nullptr, 0, ms});
+    state.sound_events.push_back({fake::SoundEvent::Kind::pause, nullptr, ms});
     note("sleep " + std::to_string(ms));
-    state.ticks += 441 * std::int64_t{std::max(ms, 0)};
+    state.ticks += 441 * std::int64_t{ms > 0 ? ms : 0};
 }
 
 void platform::stop_send() {
@@ -94,96 +83,73 @@ platform::TimeOfDay platform::local_time_of_day() {
             static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
-WindowHandle platform::create_dialog(const std::string& caption, int, int) {
-    state.dialogs.push_back({caption, {}, -1});
+platform::WindowHandle platform::create_dialog(const std::string& caption, int, int) {
+    state.dialogs.push_back({caption, {}});
     return state.dialogs.size();
 }
 
 void platform::add_control(WindowHandle window, const ControlLayout& layout) {
-    fake::dialog(window).controls.push_back({layout, layout.text, {}, -1});
+    state.dialog(window).controls[layout.id] = {layout.handler, layout.text, {}, -1};
 }
 
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
-    fake::control(window, id).text = text;
+    state.control(window, id).text = text;
 }
 
 void platform::set_caption(WindowHandle window, const std::string& caption) {
-    fake::dialog(window).caption = caption;
+    state.dialog(window).caption = caption;
 }
 
 void platform::add_list_line(WindowHandle window, int id, const std::string& line) {
-    fake::control(window, id).lines.push_back(line);
+    state.control(window, id).lines.push_back(line);
 }
 
 void platform::clear_list(WindowHandle window, int id) {
-    auto& list = fake::control(window, id);
-    list = {list.layout, list.text, {}, -1};
+    auto& list = state.control(window, id);
+    list = {list.handler, list.text, {}, -1};
 }
 
 std::string platform::selected_list_line(WindowHandle window, int id) {
-    const auto& c = fake::control(window, id);
+    const auto& c = state.control(window, id);
     return c.selected < 0 ? "" : c.lines.at(static_cast<std::size_t>(c.selected));
 }
 
 // The next queued script plays the user; a dialog with none queued fails the test
-// with std::out_of_range.
+// with std::out_of_range. The script runs from the queue, so it must not reset the fake.
 void platform::run_modal(WindowHandle window) {
-    note("modal " + fake::dialog(window).caption);
-    const auto script = std::move(state.scripts.at(0));
+    note("modal " + state.dialog(window).caption);
+    state.scripts.at(0)(window);
     state.scripts.pop_front();
-    script(window);
 }
 
-void platform::end_dialog(WindowHandle window, int result) {
+void platform::end_dialog(WindowHandle, int result) {
     note("end " + std::to_string(result));
-    fake::dialog(window).result = result;
 }
 
-const std::vector<fake::SoundEvent>& fake::sound_events() {
-    return state.sound_events;
-}
-
-void fake::reset() {
-    state = State{};
-}
-
-fake::Dialog& fake::dialog(WindowHandle window) {
-    return state.dialogs.at(window - 1);
-}
-
-fake::Control& fake::control(WindowHandle window, int id) {
-    if (auto* c = find_control(window, id)) {
-        return *c;
-    }
-    throw std::out_of_range("no control " + std::to_string(id));
-}
-
-void fake::click(WindowHandle window, int id) {
-    if (const auto handler = control(window, id).layout.handler) {
+void fake::State::click(WindowHandle window, int id) {
+    if (const auto handler = control(window, id).handler) {
         handler(window, platform::kWmCommand, platform::click_wparam(id), 0);
         platform::end_send();
     }
 }
 
-void fake::press_enter(WindowHandle window, int focused_id) {
-    const auto* focused = find_control(window, focused_id);
-    const bool on_button = focused && focused->layout.kind == platform::ControlKind::push_button;
-    if (const int id = platform::enter_target(on_button ? focused_id : platform::kNoControl,
-                                              find_control(window, platform::kConfirmId))) {
+// Enter and Escape click the control the keyboard rules name, if any.
+void fake::State::press_enter(WindowHandle window) {
+    const bool has_confirm = dialog(window).controls.contains(platform::kConfirmId);
+    if (const int id = platform::enter_target(platform::kNoControl, has_confirm)) {
         click(window, id);
     }
 }
 
-void fake::press_escape(WindowHandle window) {
-    if (state.sending) {
-        state.escape_held = true;
-    } else if (const int id = platform::escape_target(find_control(window, platform::kCancelId))) {
+void fake::State::press_escape(WindowHandle window) {
+    if (sending) {
+        escape_held = true;
+        return;
+    }
+    const bool has_cancel = dialog(window).controls.contains(platform::kCancelId);
+    if (const int id = platform::escape_target(has_cancel)) {
         click(window, id);
     }
-}
-
-void fake::request_close(WindowHandle window) {
-    platform::end_dialog(window, 0);
 }
 
 }  // namespace korvane

@@ -1,36 +1,67 @@
 #pragma once
-// What the logic tests share: a fresh program in a fresh working directory, the
-// recorded sounds as text, and whole files.
+// What the logic tests share: the headers they all use, a fresh program in a
+// fresh working directory, the recorded sounds as text, and clicking users.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "app/app_values.h"
+#include "app/main_window.h"
+#include "morse/morse_values.h"
+#include "morse/timing.h"
+#include "morse/tone.h"
+#include "platform/directory.h"
+#include "platform/fake/fake.h"
+#include "practice/text_tables.h"
 #include "tests/support/temp_dir.h"
 
 namespace korvane::testing {
 
 // The recorded sounds: "." and "-" for the dot and the dash image, nothing for a
 // 120 ms pause, " " for 360 ms, "/ " for 840 ms and "(N)" for any other pause of N ms.
-std::string sounds();
+inline std::string sounds() {
+    std::string text;
+    for (const auto& event : fake::sound_events()) {
+        const std::string pause = event.ms == 360   ? " "
+                                  : event.ms == 840 ? "/ "
+                                  : event.ms == 120 ? ""
+                                                    : "(" + std::to_string(event.ms) + ")";
+        text += !event.image ? pause : event.image == dit_image.data() ? "." : "-";
+    }
+    return text;
+}
 
 // Queues the user of the next modal dialog: clicks the controls `ids` in turn, where
 // 0 stands for a request to close the dialog.
-void script_clicks(std::vector<int> ids);
+inline void script_clicks(std::vector<int> ids) {
+    fake::state.scripts.push_back([ids](platform::WindowHandle window) {
+        for (const int id : ids) {
+            id ? fake::state.click(window, id) : fake::state.request_close(window);
+        }
+    });
+}
 
 // Speed 10 wpm and pitch 1200 Hz, filled tables, built images and an empty fake
 // platform, in a fresh temporary working directory.
 class Logic : public ::testing::Test {
   protected:
-    void SetUp() override;
+    void SetUp() override {
+        fake::reset();
+        speed_wpm = 10;
+        pitch_hz = 1200;
+        recompute_timing();
+        build_tones();
+        fill_text_tables();
+        std::filesystem::current_path(dir_.path());
+    }
     void TearDown() override { std::filesystem::current_path(previous_); }
 
     TempDir dir_{"logic"};
     const std::string here_ = dir_ / "";  // the directory as the program writes one
-
-  private:
     std::filesystem::path previous_ = std::filesystem::current_path();
 };
 

@@ -1,8 +1,11 @@
 #pragma once
 // A fresh temporary directory, removed with everything in it, and whole files
 // as bytes: the one way every test and fuzz target makes and reads its files.
+// dir / name is the directory's path joined with `name`, as the platform writes paths.
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace korvane::testing {
@@ -15,7 +18,6 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return dir_; }
-    // The directory's path joined with `name`, as the platform writes paths.
     std::string operator/(const std::string& name) const { return (dir_ / name).string(); }
 
   private:
@@ -23,7 +25,12 @@ class TempDir {
 };
 
 // The whole file, or "" when it cannot be read; and a file made to hold `bytes`.
-std::string read_text(const std::filesystem::path& path);
-void write_text(const std::filesystem::path& path, const std::string& bytes);
+inline std::string read_text(const std::filesystem::path& path) {
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+}
+
+inline void write_text(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 }  // namespace korvane::testing
