@@ -3,6 +3,7 @@
 # recorded in real time by parec, and xdotool to press the program's access keys.
 # Every process started here dies with this one and is killed on the way out.
 
+import bisect
 import ctypes
 import os
 import subprocess
@@ -20,6 +21,14 @@ norewinds=1
 set-default-sink morse
 load-module module-native-protocol-unix auth-anonymous=1 socket={0}/native"""
 _libc = ctypes.CDLL(None)
+# xdotool's own library, so that a key goes out within this process: the time
+# taken just before it is the press, with no process start or exit in between.
+_xdo = ctypes.CDLL("libxdo.so.3")
+_xdo.xdo_new.restype = ctypes.c_void_p
+_xdo.xdo_focus_window.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+_xdo.xdo_wait_for_window_focus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int]
+_xdo.xdo_send_keysequence_window.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_char_p,
+                                             ctypes.c_uint]
 
 
 def wait(condition, timeout, what):
@@ -39,7 +48,7 @@ class Sandbox:
         self._dir = tempfile.TemporaryDirectory(prefix="korvane-e2e-", dir="/tmp")
         self.root = r = Path(self._dir.name)
         self._processes, self._seen, self._data = [], set(), bytearray()
-        self._last, self._clock = -1, 1e9  # the last sound; the time of sample 0
+        self._last, self._arrivals = -1, []  # the last sound; (samples, time) of each read
         # Should this fail, the processes die with the caller and the directory goes at its exit.
         (r / "home").mkdir(mode=0o700)
         (r / "run").mkdir(mode=0o700)
@@ -57,6 +66,7 @@ class Sandbox:
         xvfb = self.start(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-noreset",
                            "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
+        self._keyboard = _xdo.xdo_new(self.env["DISPLAY"].encode())
         parec = self.start(["parec", "-d", "morse.monitor", "--rate=44100", "--channels=1",
                             "--format=s16le", "--latency-msec=20"], stdout=subprocess.PIPE)
         threading.Thread(target=self._record, args=[parec.stdout], daemon=True).start()
@@ -76,12 +86,11 @@ class Sandbox:
         return self._processes[-1]
 
     def _record(self, pipe):
-        # The clock is the earliest arrival less the samples it completed.
         while chunk := os.read(pipe.fileno(), 65536):
             if loud := len(chunk.rstrip(b"\0")):
                 self._last = (len(self._data) + loud - 1) // 2
             self._data += chunk
-            self._clock = min(self._clock, time.monotonic() - len(self._data) / 2 / RATE)
+            self._arrivals.append((self.position, time.monotonic()))
 
     @property
     def position(self):
@@ -92,8 +101,10 @@ class Sandbox:
         time.sleep(0.5)
         return np.frombuffer(self._data[:2 * self.position], "<i2")
 
+    # When the recorder had the sample in hand, which is never before the
+    # sound server rendered it.
     def time_of(self, sample):
-        return self._clock + sample / RATE
+        return self._arrivals[bisect.bisect_right(self._arrivals, sample, key=lambda a: a[0])][1]
 
     # A visible window with this caption not returned with it before: each
     # showing of a window, and each caption it takes, is a new one.
@@ -105,12 +116,15 @@ class Sandbox:
         self._seen |= (found := wait(fresh, 30, caption))
         return found.pop()[0]
 
-    # Returns the time right after the keys went out; with `heard_ms`, waits
+    # Returns the time right before the keys went out; with `heard_ms`, waits
     # until they sent something followed by that much silence.
     def press(self, window, *keys, heard_ms=None):
         since = self.position
-        self.xdotool("windowfocus", "--sync", window, "key", *keys)
+        _xdo.xdo_focus_window(self._keyboard, int(window))
+        _xdo.xdo_wait_for_window_focus(self._keyboard, int(window), 1)
         pressed = time.monotonic()
+        for key in keys:
+            _xdo.xdo_send_keysequence_window(self._keyboard, 0, key.encode(), 2000)
         if heard_ms is not None:
             wait(lambda: self._last >= since and self.position - self._last > heard_ms * 44.1,
                  150, "a sound")

@@ -1,4 +1,4 @@
-// Pauses: silence in the shared stream while it is open, a thread sleep otherwise.
+// Pauses: silence in the shared stream when the device works, a thread sleep otherwise.
 // Both keep the windows alive while they wait, and end at once in a stopped send.
 
 #include <time.h>
@@ -58,7 +58,7 @@ void platform::sleep_ms(std::int32_t ms) {
     if (ms <= 0) {
         return;
     }
-    if (alsa::stream_live()) {
+    if (alsa::open_stream()) {
         write_pause(ms);
     } else {
         sleep_thread(ms);

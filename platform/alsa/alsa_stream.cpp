@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "platform/dialog.h"
 #include "platform/sound.h"
@@ -27,6 +29,9 @@ constexpr int kWaitMilliseconds = 100;
 // A device that takes no sample for this long has stalled or gone away.
 constexpr int kStallMilliseconds = 2000;
 constexpr std::size_t kSilenceFrames = platform::kSampleRate / 10;
+// How long past the device's own count a send's end waits, lest the count run a
+// little early and the drop clip the last element.
+constexpr snd_pcm_sframes_t kMarginFrames = platform::kSampleRate / 200;
 
 const std::array<std::int16_t, kSilenceFrames> silence{};
 bool stopped = false;
@@ -78,26 +83,22 @@ snd_pcm_t* open_default_device() {
     return pcm;
 }
 
-// The stream, opened at most once; at exit it plays out what is queued so the
-// last element is heard whole before the process ends.
+// The stream, open from the first sound or pause of a send until the send has
+// ended, so that the program is never woken while it waits for the user.
 class Stream {
   public:
     Stream() = default;
     Stream(const Stream&) = delete;
     Stream& operator=(const Stream&) = delete;
 
-    ~Stream() {
-        if (pcm_ != nullptr) {
-            snd_pcm_nonblock(pcm_, 0);
-            snd_pcm_drain(pcm_);
-            close();
-        }
-    }
+    // At exit the farewell is heard whole before the process ends.
+    ~Stream() { release(); }
 
+    // A device that could not be opened, or that failed, is never tried again.
     bool open() {
-        if (!tried_) {
-            tried_ = true;
+        if (pcm_ == nullptr && !failed_) {
             pcm_ = open_default_device();
+            failed_ = pcm_ == nullptr;
         }
         return pcm_ != nullptr;
     }
@@ -108,7 +109,8 @@ class Stream {
     // interruptions and suspends are recovered and the rest is written again; a
     // stream that cannot recover, or that takes nothing for kStallMilliseconds,
     // is closed and the program goes on silently, its pauses kept as sleeps.
-    void write(const std::uint8_t* frames, std::size_t count) {
+    void write(const std::uint8_t* frames, std::size_t count, bool silent) {
+        silence_queued_ = silent ? silence_queued_ + count : 0;
         int stalled_ms = 0;
         while (count > 0 && pcm_ != nullptr && !stopped) {
             const snd_pcm_sframes_t written = snd_pcm_writei(pcm_, frames, count);
@@ -122,6 +124,7 @@ class Stream {
             } else if (written == -EAGAIN ||
                        snd_pcm_recover(pcm_, static_cast<int>(written), 1) < 0) {
                 close();
+                failed_ = true;
             }
         }
     }
@@ -134,6 +137,24 @@ class Stream {
         }
     }
 
+    // Waits, without letting the windows repaint, until the last sound queued has
+    // been heard, then drops the silence after it and closes the device: what a
+    // send shows on screen follows its last element at once, never before it.
+    void release() {
+        if (pcm_ == nullptr) {
+            return;
+        }
+        snd_pcm_sframes_t queued = 0;
+        if (snd_pcm_delay(pcm_, &queued) == 0 && queued > 0) {
+            const auto sound = queued - static_cast<snd_pcm_sframes_t>(silence_queued_);
+            const auto wait = std::clamp<snd_pcm_sframes_t>(sound + kMarginFrames, 0, queued);
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(wait * 1'000'000 / platform::kSampleRate));
+        }
+        snd_pcm_drop(pcm_);
+        close();
+    }
+
   private:
     void close() {
         snd_pcm_close(pcm_);
@@ -141,7 +162,8 @@ class Stream {
     }
 
     snd_pcm_t* pcm_ = nullptr;
-    bool tried_ = false;
+    bool failed_ = false;
+    std::size_t silence_queued_ = 0;  // frames written since the last sound
 };
 
 Stream stream;
@@ -152,19 +174,15 @@ bool open_stream() {
     return stream.open();
 }
 
-bool stream_live() {
-    return stream.live();
-}
-
 void write_frames(const std::uint8_t* frames, std::size_t count) {
-    stream.write(frames, count);
+    stream.write(frames, count, false);
 }
 
 void write_silence(std::size_t count) {
     const auto* zeros = reinterpret_cast<const std::uint8_t*>(silence.data());
     while (count > 0 && stream.live() && !stopped) {
         const std::size_t chunk = std::min(count, kSilenceFrames);
-        stream.write(zeros, chunk);
+        stream.write(zeros, chunk, true);
         count -= chunk;
     }
 }
@@ -183,6 +201,7 @@ bool platform::send_stopped() {
 }
 
 void platform::end_send() {
+    alsa::stream.release();
     alsa::stopped = false;
 }
 

@@ -7,12 +7,10 @@
 
 namespace korvane::alsa {
 
-// Opens the stream on the first call; returns whether it is open. A device that
-// could not be opened is never tried again: the program then runs silently.
+// Opens the stream unless it is open; returns whether it is. A device that could
+// not be opened is never tried again: the program then runs silently. The
+// stream is closed again when a send ends (platform::end_send).
 bool open_stream();
-
-// Whether the stream is open, without trying to open it.
-bool stream_live();
 
 // Writes `count` frames of little-endian samples and returns once they are
 // queued, that is within the stream's small buffer of what is heard.

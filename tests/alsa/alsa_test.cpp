@@ -1,8 +1,8 @@
 // The ALSA sound and sleep services with a test configuration in place of the
 // system's: the same send, first into a file through ALSA's file plugin, then
 // with a `default` that cannot be opened. Each send runs in a child process,
-// because a process opens the device once and plays out what is queued only
-// when it exits.
+// which plays out what is queued when it exits. The file plugin writes each
+// opening of the device to a file of its own.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -27,8 +27,9 @@ const std::string kImage(
     54);
 const auto* const kImageBytes = reinterpret_cast<const std::uint8_t*>(kImage.data());
 
-// A pause before the first sound finds no stream yet and is slept, not written.
-// A stopped send writes and sleeps nothing until it has ended; the stream then plays on.
+// A pause opens the device as a sound does. A stopped send writes and sleeps
+// nothing until it has ended; the device is then released, and opened again by
+// the next sound.
 void send() {
     platform::sleep_ms(30);
     platform::play_wave_image(kImageBytes);
@@ -48,16 +49,18 @@ void send() {
 // its pauses are slept.
 TEST(AlsaTest, ImagesAreHeardUnchangedPausesCarryTheirFractionAndNoDeviceMeansSilence) {
     const testing::TempDir dir("alsa");
-    const std::string heard = dir / "heard.wav";
+    const std::string heard = dir / "heard.raw";
     ::setenv("ALSA_CONFIG_PATH", (dir / "asound.conf").c_str(), 1);
     const auto run_with = [&](const std::string& config) {
         testing::write_text(dir / "asound.conf", config);
         EXPECT_EXIT((send(), std::exit(0)), ::testing::ExitedWithCode(0), "") << config;
     };
-    run_with("pcm.!default { type file slave.pcm.type null format wav file \"" + heard + "\" }");
-    EXPECT_TRUE(testing::read_text(heard).substr(44) == kImage.substr(44) +
-                                                            std::string(88200, '\0') +
-                                                            kImage.substr(44) + kImage.substr(44));
+    run_with("pcm.!default { type file slave.pcm.type null format raw truncate false file \"" +
+             heard + "\" }");
+    const std::string samples = kImage.substr(44);
+    EXPECT_TRUE(testing::read_text(heard) ==
+                std::string(2646, '\0') + samples + std::string(88200, '\0') + samples);
+    EXPECT_TRUE(testing::read_text(heard + ".0001") == samples);
     const auto start = std::chrono::steady_clock::now();
     run_with("pcm.!default { type hw card 31 }");
     const auto took = std::chrono::steady_clock::now() - start;
