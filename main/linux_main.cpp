@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/entry.h"
+#include "platform/sound.h"
 
 // The program takes no arguments: Qt sees a program name alone, so that its own
 // options (-style, -reverse, -platform ...) change nothing. Tests steer Qt
@@ -14,5 +15,8 @@ int main() {
     QApplication application(qt_argc, qt_argv);
     // Dialogs come and go one at a time; the program, not Qt, decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
-    return korvane::run_korvane();
+    const int status = korvane::run_korvane();
+    // The farewell is heard to its end before the window goes with Qt.
+    korvane::platform::end_send();
+    return status;
 }

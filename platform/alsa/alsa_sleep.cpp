@@ -1,5 +1,5 @@
-// Pauses: silence in the shared stream when the device works, a thread sleep otherwise.
-// Both keep the windows alive while they wait, and end at once in a stopped send.
+// Pauses: silence owed to the shared stream when the device works, a thread
+// sleep otherwise, which keeps the windows alive and ends at once in a stopped send.
 
 #include <time.h>
 
@@ -28,7 +28,7 @@ constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 void write_pause(std::int32_t ms) {
     const std::int64_t tenths = ms * kTenthsPerMs + carried_tenths;
     carried_tenths = tenths % kTenthsPerSample;
-    alsa::write_silence(static_cast<std::size_t>(tenths / kTenthsPerSample));
+    alsa::owe_silence(static_cast<std::size_t>(tenths / kTenthsPerSample));
 }
 
 std::int64_t monotonic_ns() {

@@ -1,8 +1,9 @@
 // The shared ALSA stream. Writes block while the device's buffer is full, so
-// every call returns when the program is a few tens of milliseconds ahead of
-// what is heard: the stream, not the thread, carries the timing. While a write
-// waits, the windows are kept alive; a send stopped meanwhile (by Escape) drops
-// what is queued and writes nothing more until it has ended.
+// the program runs at most a buffer ahead of what is heard: the stream, not the
+// thread, carries the timing. A pause is silence owed to the stream, written
+// just before the next sound, so that a send ends with its last element. While
+// a write waits, the windows are kept alive; a send stopped meanwhile (by
+// Escape) drops what is queued and writes nothing more until it has ended.
 
 #include "platform/alsa/alsa_stream.h"
 
@@ -11,8 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <chrono>
-#include <thread>
 
 #include "platform/dialog.h"
 #include "platform/sound.h"
@@ -22,22 +21,20 @@ namespace korvane::alsa {
 namespace {
 
 constexpr unsigned kFrameBytes = platform::kSampleBytes;
-// Small periods and a short buffer keep the writer within about 30 to 70 ms of the listener.
+// A sound starts as soon as its first period is written, whatever the buffer's
+// length; a long buffer lets the program be kept from running for that long
+// without a gap in the sound.
 constexpr unsigned kPeriodMicroseconds = 10000;
-constexpr unsigned kBufferMicroseconds = 40000;
+constexpr unsigned kBufferMicroseconds = 200000;
 constexpr int kWaitMilliseconds = 100;
 // A device that takes no sample for this long has stalled or gone away.
 constexpr int kStallMilliseconds = 2000;
 constexpr std::size_t kSilenceFrames = platform::kSampleRate / 10;
-// How long past the device's own count a send's end waits, lest the count run a
-// little early and the drop clip the last element.
-constexpr snd_pcm_sframes_t kMarginFrames = platform::kSampleRate / 200;
 
 const std::array<std::int16_t, kSilenceFrames> silence{};
 bool stopped = false;
 
-bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& buffer_frames,
-                        snd_pcm_uframes_t& period_frames) {
+bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& period_frames) {
     snd_pcm_hw_params_t* hw = nullptr;
     snd_pcm_hw_params_alloca(&hw);
     unsigned period_us = kPeriodMicroseconds;
@@ -50,18 +47,15 @@ bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& buffer_frames,
            snd_pcm_hw_params_set_period_time_near(pcm, hw, &period_us, nullptr) >= 0 &&
            snd_pcm_hw_params_set_buffer_time_near(pcm, hw, &buffer_us, nullptr) >= 0 &&
            snd_pcm_hw_params(pcm, hw) >= 0 &&
-           snd_pcm_hw_params_get_buffer_size(hw, &buffer_frames) >= 0 &&
            snd_pcm_hw_params_get_period_size(hw, &period_frames, nullptr) >= 0;
 }
 
-// Playback starts only once the buffer is full, so a stream that restarts
-// after an underrun begins with a whole buffer in hand.
-bool configure_software(snd_pcm_t* pcm, snd_pcm_uframes_t buffer_frames,
-                        snd_pcm_uframes_t period_frames) {
+// Playback starts with the first period written.
+bool configure_software(snd_pcm_t* pcm, snd_pcm_uframes_t period_frames) {
     snd_pcm_sw_params_t* sw = nullptr;
     snd_pcm_sw_params_alloca(&sw);
     return snd_pcm_sw_params_current(pcm, sw) >= 0 &&
-           snd_pcm_sw_params_set_start_threshold(pcm, sw, buffer_frames) >= 0 &&
+           snd_pcm_sw_params_set_start_threshold(pcm, sw, period_frames) >= 0 &&
            snd_pcm_sw_params_set_avail_min(pcm, sw, period_frames) >= 0 &&
            snd_pcm_sw_params(pcm, sw) >= 0;
 }
@@ -73,10 +67,8 @@ snd_pcm_t* open_default_device() {
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
         return nullptr;
     }
-    snd_pcm_uframes_t buffer_frames = 0;
     snd_pcm_uframes_t period_frames = 0;
-    if (!configure_hardware(pcm, buffer_frames, period_frames) ||
-        !configure_software(pcm, buffer_frames, period_frames)) {
+    if (!configure_hardware(pcm, period_frames) || !configure_software(pcm, period_frames)) {
         snd_pcm_close(pcm);
         return nullptr;
     }
@@ -103,14 +95,44 @@ class Stream {
         return pcm_ != nullptr;
     }
 
-    bool live() const { return pcm_ != nullptr; }
+    void owe_silence(std::size_t count) { silence_owed_ += count; }
 
+    void write_sound(const std::uint8_t* frames, std::size_t count) {
+        const auto* zeros = reinterpret_cast<const std::uint8_t*>(silence.data());
+        while (silence_owed_ > 0 && pcm_ != nullptr && !stopped) {
+            const std::size_t chunk = std::min(silence_owed_, kSilenceFrames);
+            write(zeros, chunk);
+            silence_owed_ -= chunk;
+        }
+        write(frames, count);
+    }
+
+    // Drops what is queued and makes the stream ready for the next write.
+    void drop() {
+        if (pcm_ != nullptr) {
+            snd_pcm_drop(pcm_);
+            snd_pcm_prepare(pcm_);
+        }
+    }
+
+    // Waits, without letting the windows repaint, until what is queued has been
+    // heard, and closes the device; silence still owed is never written. What a
+    // send shows on screen therefore follows its last element at once.
+    void release() {
+        silence_owed_ = 0;
+        if (pcm_ != nullptr) {
+            snd_pcm_nonblock(pcm_, 0);
+            snd_pcm_drain(pcm_);
+            close();
+        }
+    }
+
+  private:
     // Writes wait while the buffer is full. Underruns (the program was quiet),
     // interruptions and suspends are recovered and the rest is written again; a
     // stream that cannot recover, or that takes nothing for kStallMilliseconds,
     // is closed and the program goes on silently, its pauses kept as sleeps.
-    void write(const std::uint8_t* frames, std::size_t count, bool silent) {
-        silence_queued_ = silent ? silence_queued_ + count : 0;
+    void write(const std::uint8_t* frames, std::size_t count) {
         int stalled_ms = 0;
         while (count > 0 && pcm_ != nullptr && !stopped) {
             const snd_pcm_sframes_t written = snd_pcm_writei(pcm_, frames, count);
@@ -129,33 +151,6 @@ class Stream {
         }
     }
 
-    // Drops what is queued and makes the stream ready for the next write.
-    void drop() {
-        if (pcm_ != nullptr) {
-            snd_pcm_drop(pcm_);
-            snd_pcm_prepare(pcm_);
-        }
-    }
-
-    // Waits, without letting the windows repaint, until the last sound queued has
-    // been heard, then drops the silence after it and closes the device: what a
-    // send shows on screen follows its last element at once, never before it.
-    void release() {
-        if (pcm_ == nullptr) {
-            return;
-        }
-        snd_pcm_sframes_t queued = 0;
-        if (snd_pcm_delay(pcm_, &queued) == 0 && queued > 0) {
-            const auto sound = queued - static_cast<snd_pcm_sframes_t>(silence_queued_);
-            const auto wait = std::clamp<snd_pcm_sframes_t>(sound + kMarginFrames, 0, queued);
-            std::this_thread::sleep_for(
-                std::chrono::microseconds(wait * 1'000'000 / platform::kSampleRate));
-        }
-        snd_pcm_drop(pcm_);
-        close();
-    }
-
-  private:
     void close() {
         snd_pcm_close(pcm_);
         pcm_ = nullptr;
@@ -163,7 +158,7 @@ class Stream {
 
     snd_pcm_t* pcm_ = nullptr;
     bool failed_ = false;
-    std::size_t silence_queued_ = 0;  // frames written since the last sound
+    std::size_t silence_owed_ = 0;
 };
 
 Stream stream;
@@ -175,16 +170,11 @@ bool open_stream() {
 }
 
 void write_frames(const std::uint8_t* frames, std::size_t count) {
-    stream.write(frames, count, false);
+    stream.write_sound(frames, count);
 }
 
-void write_silence(std::size_t count) {
-    const auto* zeros = reinterpret_cast<const std::uint8_t*>(silence.data());
-    while (count > 0 && stream.live() && !stopped) {
-        const std::size_t chunk = std::min(count, kSilenceFrames);
-        stream.write(zeros, chunk, true);
-        count -= chunk;
-    }
+void owe_silence(std::size_t count) {
+    stream.owe_silence(count);
 }
 
 }  // namespace korvane::alsa

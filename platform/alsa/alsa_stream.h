@@ -12,11 +12,12 @@ namespace korvane::alsa {
 // stream is closed again when a send ends (platform::end_send).
 bool open_stream();
 
-// Writes `count` frames of little-endian samples and returns once they are
-// queued, that is within the stream's small buffer of what is heard.
+// Writes the silence owed, then `count` frames of little-endian samples, and
+// returns once they are queued, that is within the stream's buffer of what is heard.
 void write_frames(const std::uint8_t* frames, std::size_t count);
 
-// Writes `count` frames of silence, returning as write_frames does.
-void write_silence(std::size_t count);
+// Owes the stream `count` frames of silence, written before the next sound;
+// returns at once. Silence that no sound follows in its send is never written.
+void owe_silence(std::size_t count);
 
 }  // namespace korvane::alsa
