@@ -116,12 +116,12 @@ def measure_classic(classic, images, text):
 def column(run):
     send = run["send"]
     errors = abs(send.errors) / 44.1
-    cells = [len(send.places), f"{errors.max():.3f}", f"{errors.mean():.3f}",
-             f"{send.drift[-1] / 44.1:.3f}"]
-    if "delays" in run:
-        cells += [f"{statistics.fmean(run['delays']):.1f}", f"{max(run['delays']):.1f}",
-                  "{:.0f} to {:.0f}".format(*run["text"]), f"{run['exit']:.1f}"]
-    return cells + ["-"] * (8 - len(cells))
+    cells = [f"{errors.max():.3f}", f"{errors.mean():.3f}", f"{send.drift[-1] / 44.1:.3f}"]
+    if "delays" not in run:  # the classic way: every pause is off, silence inserted or not
+        return ["-", *cells] + ["-"] * 4
+    return [len(send.places), *cells, f"{statistics.fmean(run['delays']):.1f}",
+            f"{max(run['delays']):.1f}", "{:.0f} to {:.0f}".format(*run["text"]),
+            f"{run['exit']:.1f}"]
 
 
 def main(program, images_tool, classic):
