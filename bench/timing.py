@@ -5,8 +5,9 @@ desktop runs its sound server:
 - the real program, at normal priority (it may not raise its own), twice: on a
   quiet machine, then with two CPU hogs and a disk writer running. Each run
   measures the delay from a key press (Lower or Higher) to the first sample of
-  its "V"; a minute of random code at 45 wpm and 700 Hz; when its text reaches
-  the screen; and when the program has ended after the "73" of Exit;
+  its "V"; the program's wake-ups between sends; a minute of random code at
+  45 wpm and 700 Hz; when its text reaches the screen; and when the program has
+  ended after the "73" of Exit;
 - the classic timing for comparison: the quiet run's text with the program's
   own sender and images, but each element a blocking playback of its own and
   each pause a thread sleep (bench_classic_playback);
@@ -33,8 +34,8 @@ WPM, PITCH = 45, 700
 # Lower and Higher in turn from 720 Hz, ending at 700 Hz; then Random Code and Exit.
 KEYS = ["alt+l", "alt+h"] * 5 + ["alt+l"]
 # Busy for a minute or two: two cores' worth of work and a disk kept writing.
-LOAD = [["/usr/bin/python3", "-c", "while True: pass"]] * 2 + [
-    ["sh", "-c", "while :; do dd if=/dev/zero of=load bs=1M count=256 conv=fsync status=none; done"]]
+LOAD = [["/usr/bin/python3", "-c", "while True: pass"]] * 2 + [["sh", "-c", (
+    "while :; do dd if=/dev/zero of=load bs=1M count=256 conv=fsync status=none; done")]]
 
 
 class _Image(ctypes.Structure):
@@ -44,6 +45,7 @@ class _Image(ctypes.Structure):
 
 
 _x11 = ctypes.CDLL("libX11.so.6")
+_x11.XInitThreads()  # the screen is read from a thread of its own
 _x11.XOpenDisplay.restype = ctypes.c_void_p
 _x11.XGetImage.restype = ctypes.POINTER(_Image)
 _x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + [
@@ -79,6 +81,16 @@ class Screen:
             time.sleep(0.002)
 
 
+# The times the program's threads went to sleep over `seconds` of quiet: each is a wake-up.
+def wakeups(pid, seconds):
+    def count():
+        return sum(int(line.split()[1]) for status in Path(f"/proc/{pid}/task").glob("*/status")
+                   for line in status.read_text().splitlines() if line.startswith("voluntary"))
+    before = count()
+    time.sleep(seconds)
+    return count() - before
+
+
 def measure_program(program, images, loaded):
     with Sandbox() as box:
         os.chdir(box.root / "home")
@@ -88,6 +100,7 @@ def measure_program(program, images, loaded):
         for command in LOAD if loaded else []:
             box.start(command)
         presses = [(box.position, box.press(main, key, heard_ms=300)) for key in KEYS]
+        idle = wakeups(box.program.pid, 5)
         since, screen = box.position, Screen(box, main)
         box.press(main, "alt+r", heard_ms=1500)
         box.press(main, "alt+x")
@@ -100,7 +113,8 @@ def measure_program(program, images, loaded):
                   for at, pressed in presses]
         code = [s for s in sounds if s[0] >= since][:-10]  # the last ten are "73"
         heard = box.time_of(code[-1][1])
-        return dict(delays=delays, send=mr.Send(samples, code, WPM, images, None, ":", False),
+        return dict(delays=delays, idle=idle,
+                    send=mr.Send(samples, code, WPM, images, None, ":", False),
                     text=((screen.before - heard) * 1000, (screen.shown - heard) * 1000),
                     exit=(ended - box.time_of(sounds[-1][1])) * 1000)
 
@@ -118,10 +132,10 @@ def column(run):
     errors = abs(send.errors) / 44.1
     cells = [f"{errors.max():.3f}", f"{errors.mean():.3f}", f"{send.drift[-1] / 44.1:.3f}"]
     if "delays" not in run:  # the classic way: every pause is off, silence inserted or not
-        return ["-", *cells] + ["-"] * 4
+        return ["-", *cells] + ["-"] * 5
     return [len(send.places), *cells, f"{statistics.fmean(run['delays']):.1f}",
             f"{max(run['delays']):.1f}", "{:.0f} to {:.0f}".format(*run["text"]),
-            f"{run['exit']:.1f}"]
+            f"{run['exit']:.1f}", run["idle"]]
 
 
 def main(program, images_tool, classic):
@@ -135,7 +149,7 @@ def main(program, images_tool, classic):
     names = ["places with inserted silence", "largest pause error (ms)", "mean pause error (ms)",
              "drift over the send (ms)", "key press to first sample, mean (ms)",
              "key press to first sample, largest (ms)", "text on screen after last element (ms)",
-             "program ended after last sample of 73 (ms)"]
+             "program ended after last sample of 73 (ms)", "wake-ups in 5 s between sends"]
     for row in zip(["", *names], *(["quiet", *column(quiet)], ["loaded", *column(loaded)],
                                    ["classic", *column(classic)])):
         print(f"{row[0]:44}" + "".join(f"{cell:>10}" for cell in row[1:]))

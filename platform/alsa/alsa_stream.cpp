@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "platform/dialog.h"
 #include "platform/sound.h"
@@ -30,6 +32,9 @@ constexpr int kWaitMilliseconds = 100;
 // A device that takes no sample for this long has stalled or gone away.
 constexpr int kStallMilliseconds = 2000;
 constexpr std::size_t kSilenceFrames = platform::kSampleRate / 10;
+// A send's end looks for Escape this often until only its last 10 ms are queued.
+constexpr std::chrono::milliseconds kDrainSlice{5};
+constexpr snd_pcm_sframes_t kDrainedAtOnce = platform::kSampleRate / 100;
 
 const std::array<std::int16_t, kSilenceFrames> silence{};
 bool stopped = false;
@@ -115,11 +120,23 @@ class Stream {
         }
     }
 
-    // Waits, without letting the windows repaint, until what is queued has been
-    // heard, and closes the device; silence still owed is never written. What a
-    // send shows on screen therefore follows its last element at once.
+    // Waits until what is queued has been heard, keeping the windows alive so
+    // that Escape still drops the rest, and closes the device; silence still
+    // owed is never written. The wait is timed by what the device counts as
+    // queued when it begins, and its last 10 ms are one blocking drain, which
+    // never clips the last element however the count runs.
     void release() {
         silence_owed_ = 0;
+        snd_pcm_sframes_t queued = 0;
+        if (pcm_ != nullptr && snd_pcm_delay(pcm_, &queued) == 0) {
+            const auto until = std::chrono::steady_clock::now() +
+                               std::chrono::microseconds((queued - kDrainedAtOnce) * 1'000'000 /
+                                                         platform::kSampleRate);
+            while (!stopped && std::chrono::steady_clock::now() < until) {
+                std::this_thread::sleep_for(kDrainSlice);
+                platform::keep_windows_alive();
+            }
+        }
         if (pcm_ != nullptr) {
             snd_pcm_nonblock(pcm_, 0);
             snd_pcm_drain(pcm_);

@@ -2,7 +2,9 @@
 // answer the desktop. User input is taken out of the way first: Escape stops
 // the send and is used up; every other key, click and move is held with its
 // receiver, and posted to it in order once the send has ended, as Windows
-// leaves input in the queue until the program reads it again.
+// leaves input in the queue until the program reads it again. While the end of
+// a send waits for its last element to be heard, painting is held back too, so
+// that what the click handler left on screen shows only then.
 
 #include "platform/qt/qt_send.h"
 
@@ -25,8 +27,8 @@ class InputHold final : public QObject {
     // A shortcut is refused (its override taken) so that an access key comes
     // as a key press, and is held like any other.
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        const auto* input = dynamic_cast<const QInputEvent*>(event);
-        if (input == nullptr) {
+        const bool held_paint = ending && event->type() == QEvent::UpdateRequest;
+        if (!held_paint && dynamic_cast<const QInputEvent*>(event) == nullptr) {
             return false;
         }
         if (event->type() == QEvent::ShortcutOverride) {
@@ -35,7 +37,7 @@ class InputHold final : public QObject {
                    static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             platform::stop_send();
         } else {
-            held_.emplace_back(receiver, input->clone());
+            held_.emplace_back(receiver, event->clone());
         }
         return true;
     }
@@ -48,6 +50,8 @@ class InputHold final : public QObject {
             }
         }
     }
+
+    bool ending = false;
 
   private:
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
@@ -67,7 +71,9 @@ void platform::keep_windows_alive() {
 }
 
 void qt::finish_send() {
+    hold().ending = true;
     platform::end_send();
+    hold().ending = false;
     hold().release();
 }
 
