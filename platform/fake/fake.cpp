@@ -3,8 +3,6 @@
 
 #include "platform/fake/fake.h"
 
-#include <utility>
-
 #include "platform/keyboard_rules.h"
 #include "platform/process.h"
 #include "platform/sleep.h"
@@ -21,11 +19,9 @@ void note(const std::string& line) {
     state.on_call(line);
 }
 
-// Plays and pauses wait as the real ones do, so the windows service meets an
-// Escape given during the send; a stopped send records nothing more.
+// A stopped send records nothing more.
 bool send_goes_on() {
     state.sending = true;
-    platform::keep_windows_alive();
     return !state.stopped;
 }
 
@@ -43,7 +39,7 @@ void platform::play_wave_image(const std::uint8_t* image) {
     if (!send_goes_on()) {
         return;
     }
-    state.sound_events.push_back({fake::SoundEvent::Kind::play, image, 0});
+    state.sound_events.push_back({image, 0});
     note("play " + std::to_string(wave_sample_count(image)));
     state.ticks += 10 * std::int64_t{wave_sample_count(image)};
 }
@@ -52,27 +48,9 @@ void platform::sleep_ms(std::int32_t ms) {
     if (!send_goes_on()) {
         return;
     }
-    state.sound_events.push_back({fake::SoundEvent::Kind::pause, nullptr, ms});
+    state.sound_events.push_back({nullptr, ms});
     note("sleep " + std::to_string(ms));
     state.ticks += 441 * std::int64_t{ms > 0 ? ms : 0};
-}
-
-void platform::stop_send() {
-    state.stopped = true;
-}
-
-bool platform::send_stopped() {
-    return state.stopped;
-}
-
-void platform::end_send() {
-    state.sending = state.escape_held = state.stopped = false;
-}
-
-void platform::keep_windows_alive() {
-    if (std::exchange(state.escape_held, false)) {
-        platform::stop_send();
-    }
 }
 
 platform::TimeOfDay platform::local_time_of_day() {
@@ -129,21 +107,14 @@ void platform::end_dialog(WindowHandle, int result) {
 void fake::State::click(WindowHandle window, int id) {
     if (const auto handler = control(window, id).handler) {
         handler(window, platform::kWmCommand, platform::click_wparam(id), 0);
-        platform::end_send();
+        sending = stopped = false;
     }
 }
 
-// Enter and Escape click the control the keyboard rules name, if any.
-void fake::State::press_enter(WindowHandle window) {
-    const bool has_confirm = dialog(window).controls.contains(platform::kConfirmId);
-    if (const int id = platform::enter_target(platform::kNoControl, has_confirm)) {
-        click(window, id);
-    }
-}
-
+// Escape clicks the control the keyboard rules name, if any.
 void fake::State::press_escape(WindowHandle window) {
     if (sending) {
-        escape_held = true;
+        stopped = true;
         return;
     }
     const bool has_cancel = dialog(window).controls.contains(platform::kCancelId);

@@ -59,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         send_file_byte(data[i], i == 0);
         coded += (data[i] >= ',' && data[i] <= 'Z') || (data[i] >= 'a' && data[i] <= 'z');
     }
-    for (const fake::SoundEvent& event : fake::sound_events()) {
-        const bool pause = event.kind == fake::SoundEvent::Kind::pause;
+    for (const fake::SoundEvent& event : fake::state.sound_events) {
+        const bool pause = !event.image;
         require(pause ? event.ms == dot_ms || event.ms == dash_ms || event.ms == word_gap_ms
                       : event.image == dit_image.data() || event.image == dah_image.data());
         coded -= pause && event.ms == dash_ms;

@@ -43,10 +43,8 @@ TEST_F(Morse, Elements) {
 // "x" makes the character pause alone; bytes above 95 lose bits 5 and 7. The
 // whole table is heard in the test of practice files.
 TEST_F(Morse, Sender) {
-    const char* rows[][2] = {{"SOS sos", "... --- ... / ... --- ... "},
-                             {":@`", "   "},
-                             {"\xE5\xC1\xEC", ". .- .-.. "},
-                             {"E!+[_{\x7F\x9E\x01\t E", ". / . "}};
+    const char* rows[][2] = {
+        {":@`", "   "}, {"\xE5\xC1\xEC", ". .- .-.. "}, {"E!+[_{\x7F\x9E\x01\t E", ". / . "}};
     for (const auto& [text, heard] : rows) {
         fake::reset();
         send_text = text;
