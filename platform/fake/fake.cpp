@@ -19,10 +19,15 @@ void note(const std::string& line) {
     state.on_call(line);
 }
 
-// A stopped send records nothing more.
-bool send_goes_on() {
+// A play or a pause is recorded and moves the clock on by `ticks`, unless an Escape
+// stopped the send.
+void record(const fake::SoundEvent& event, const std::string& line, std::int64_t ticks) {
     state.sending = true;
-    return !state.stopped;
+    if (!state.stopped) {
+        state.sound_events.push_back(event);
+        note(line);
+        state.ticks += ticks;
+    }
 }
 
 }  // namespace
@@ -36,21 +41,12 @@ void platform::open_help_page(const std::string& page) {
 }
 
 void platform::play_wave_image(const std::uint8_t* image) {
-    if (!send_goes_on()) {
-        return;
-    }
-    state.sound_events.push_back({image, 0});
-    note("play " + std::to_string(wave_sample_count(image)));
-    state.ticks += 10 * std::int64_t{wave_sample_count(image)};
+    const std::int64_t samples = wave_sample_count(image);
+    record({image, 0}, "play " + std::to_string(samples), 10 * samples);
 }
 
 void platform::sleep_ms(std::int32_t ms) {
-    if (!send_goes_on()) {
-        return;
-    }
-    state.sound_events.push_back({nullptr, ms});
-    note("sleep " + std::to_string(ms));
-    state.ticks += 441 * std::int64_t{ms > 0 ? ms : 0};
+    record({nullptr, ms}, "sleep " + std::to_string(ms), 441 * std::int64_t{ms > 0 ? ms : 0});
 }
 
 platform::TimeOfDay platform::local_time_of_day() {
@@ -93,7 +89,7 @@ std::string platform::selected_list_line(WindowHandle window, int id) {
 }
 
 // The next queued script plays the user; a dialog with none queued fails the test
-// with std::out_of_range. The script runs from the queue, so it must not reset the fake.
+// with std::out_of_range. The script runs from the queue, so it must not clear the fake.
 void platform::run_modal(WindowHandle window) {
     note("modal " + state.dialog(window).caption);
     state.scripts.at(0)(window);
@@ -115,10 +111,8 @@ void fake::State::click(WindowHandle window, int id) {
 void fake::State::press_escape(WindowHandle window) {
     if (sending) {
         stopped = true;
-        return;
-    }
-    const bool has_cancel = dialog(window).controls.contains(platform::kCancelId);
-    if (const int id = platform::escape_target(has_cancel)) {
+    } else if (const int id =
+                   platform::escape_target(dialog(window).controls.contains(platform::kCancelId))) {
         click(window, id);
     }
 }

@@ -33,7 +33,7 @@ struct Dialog {
     std::map<int, Control> controls;  // by id
 };
 
-// What the services record and what the tests set; reset() starts it afresh. The
+// What the services record and what the tests set; `state = {}` starts it afresh. The
 // journal has one line per call ("priority", "help korvane.htm", "modal Korvane",
 // "end 1", "play 5328", "sleep 120"), and on_call sees each line before the call goes
 // on. Each modal dialog takes the next script, which plays the user and ends the dialog.
@@ -59,9 +59,5 @@ struct State {
     void request_close(WindowHandle window) { platform::end_dialog(window, 0); }
 };
 inline State state;
-
-inline void reset() {
-    state = State{};
-}
 
 }  // namespace korvane::fake

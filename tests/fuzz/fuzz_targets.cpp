@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(saved[i] == static_cast<char>(data[i]) || i == 2 || i == 3);
     }
 #elif defined(KORVANE_FUZZ_file_bytes)
-    fake::reset();
+    fake::state = {};
     std::size_t coded = 0;
     for (std::size_t i = 0; i < size; ++i) {
         send_file_byte(data[i], i == 0);

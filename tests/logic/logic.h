@@ -50,7 +50,7 @@ inline void script_clicks(std::vector<int> ids) {
 class Logic : public ::testing::Test {
   protected:
     void SetUp() override {
-        fake::reset();
+        fake::state = {};
         speed_wpm = 10;
         pitch_hz = 1200;
         recompute_timing();

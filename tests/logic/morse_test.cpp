@@ -46,7 +46,7 @@ TEST_F(Morse, Sender) {
     const char* rows[][2] = {
         {":@`", "   "}, {"\xE5\xC1\xEC", ". .- .-.. "}, {"E!+[_{\x7F\x9E\x01\t E", ". / . "}};
     for (const auto& [text, heard] : rows) {
-        fake::reset();
+        fake::state = {};
         send_text = text;
         send_morse();
         EXPECT_EQ(testing::sounds(), heard) << text;

@@ -1,13 +1,11 @@
 // The generators (random code and QSO practice) and Code From File.
 
 #include <algorithm>
-#include <clocale>
 #include <numeric>
 
 #include "app/file_window.h"
 #include "practice/code_from_file.h"
 #include "practice/file_bytes.h"
-#include "practice/lesson.h"
 #include "tests/logic/logic.h"
 
 namespace korvane {
@@ -42,7 +40,7 @@ TEST_F(Practice, Generators) {
          "\r\nhow is everything on your end?\r\n"}};
     speed_wpm = 11;
     for (const auto& [button, hours, minutes, seconds, ms, heard_first, shown] : rows) {
-        fake::reset();
+        fake::state = {};
         fake::state.start_of_day = {hours, minutes, seconds, ms};
         std::string heard;
         fake::state.on_call = [&](const std::string& line) {
@@ -110,7 +108,7 @@ TEST_F(Practice, CodeFromFile) {
 // read in pieces of 64 KiB: in the last case the second blank starts the second piece.
 TEST_F(Practice, FileBytes) {
     const auto heard = [](const std::string& bytes) {
-        fake::reset();
+        fake::state = {};
         testing::write_text("practice.txt", bytes);
         send_text = " ";
         send_file_bytes("practice.txt");
@@ -127,18 +125,6 @@ TEST_F(Practice, FileBytes) {
     EXPECT_EQ(heard(every_byte), "/ / " + table + letters + letters);
     EXPECT_EQ(heard(" e  t\r f\r\n g"), "/ . / - / ..-. / / --. ");
     EXPECT_EQ(heard(std::string(65534, '\0') + "e  t"), ". / - ");
-}
-
-// a to z become A to Z in every locale: in a Turkish one "i" would keep its case,
-// and "Period" or "Questionmark" would be sent as letters.
-TEST(Lesson, CapitalsDoNotDependOnTheLocale) {
-#ifndef _WIN32
-    ASSERT_TRUE(std::setlocale(LC_ALL, "tr_TR.UTF-8")) << "the test set-up makes this locale";
-#endif
-    EXPECT_EQ(lesson_characters("   Period .-.-.-") + lesson_characters("   Questionmark ..--..") +
-                  lesson_characters("   E .  I ..  S ..."),
-              ".?EIS");
-    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace korvane
