@@ -24,6 +24,7 @@
 namespace korvane {
 
 using enum platform::ControlKind;
+using enum platform::ControlStyle;
 using platform::ControlLayout;
 
 std::vector<int> clicks;
@@ -34,13 +35,11 @@ int record(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
     return 1;
 }
 
-const ControlLayout go{1, push_button, "&Go", 10, 100, 40, 14, platform::kTabStop, record};
-const ControlLayout quit{2, push_button, "&Quit", 60, 100, 40, 14, platform::kTabStop, record};
-const ControlLayout other{7, push_button, "&Other", 110, 100, 40, 14, platform::kTabStop, record};
-const ControlLayout box{301,    edit, "", 130, 9, 61, 13, platform::kTabStop | platform::kReadOnly,
-                        nullptr};
-const ControlLayout list{
-    502, list_box, "", 5, 5, 100, 140, platform::kTabStop | platform::kSorted, nullptr};
+const ControlLayout go{1, push_button, "&Go", 10, 100, 40, 14, kTabStop, record};
+const ControlLayout quit{2, push_button, "&Quit", 60, 100, 40, 14, kTabStop, record};
+const ControlLayout other{7, push_button, "&Other", 110, 100, 40, 14, kTabStop, record};
+const ControlLayout box{301, edit, "", 130, 9, 61, 13, kTabStop | kReadOnly, nullptr};
+const ControlLayout list{502, list_box, "", 5, 5, 100, 140, kTabStop | kSorted, nullptr};
 
 // Keys given to the window system, as a user's are.
 void press(platform::WindowHandle window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -75,10 +74,11 @@ platform::WindowHandle make_dialog(const std::vector<ControlLayout>& controls) {
 
 // Each row's keys go in turn to its first control, which has the focus. Enter
 // clicks the focused push button, else control 1; Escape clicks control 2, if
-// there is one, and ends nothing, so later keys still click; a marked letter, with or without
-// Shift, clicks its button unless a text or list box takes it as typing; Alt and the letter click
-// from anywhere, Ctrl and the letter nowhere. Keys reach a dialog whether it runs modally or not;
-// its frame is known, and centred, once it is shown.
+// there is one, and ends nothing, so later keys still click; a marked letter,
+// with or without Shift, clicks its button unless a text or list box takes it
+// as typing; Alt and the letter click from anywhere, Ctrl and the letter
+// nowhere. Keys reach a dialog whether it runs modally or not; its frame is
+// known, and centred, once it is shown.
 TEST(QtDialogTest, KeysClickButNeverCloseAndTheFrameIsCentred) {
     const std::tuple<std::vector<ControlLayout>, const char*, std::vector<int>> cases[] = {
         {{box, go, quit, other}, "Return, Num+Enter, Alt+O, O", {1, 1, 7}},
