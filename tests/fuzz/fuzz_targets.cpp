@@ -60,10 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         coded += (data[i] >= ',' && data[i] <= 'Z') || (data[i] >= 'a' && data[i] <= 'z');
     }
     for (const fake::SoundEvent& event : fake::state.sound_events) {
-        const bool pause = !event.image;
-        require(pause ? event.ms == dot_ms || event.ms == dash_ms || event.ms == word_gap_ms
-                      : event.image == dit_image.data() || event.image == dah_image.data());
-        coded -= pause && event.ms == dash_ms;
+        require(event.image ? event.image == dit_image.data() || event.image == dah_image.data()
+                            : event.ms == dot_ms || event.ms == dash_ms || event.ms == word_gap_ms);
+        coded -= !event.image && event.ms == dash_ms;
     }
     require(coded == 0);
 #elif defined(KORVANE_FUZZ_name_filter)
