@@ -145,8 +145,7 @@ TEST_F(App, EscapeStopsASend) {
         {209,
          [this](auto w) {
              browse_dir = here_;
-             fake::state.control(w, 502).lines = {"e.txt"};
-             fake::state.control(w, 502).selected = 0;
+             fake::state.control(w, 502) = {nullptr, "", {"e.txt"}, 0};  // e.txt alone, selected
              fake::state.click(w, 1);
          },
          "- . .--... ...-- | end"},
