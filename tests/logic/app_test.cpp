@@ -17,9 +17,10 @@ using App = testing::Logic;
 
 // The file's bytes give pitch then speed, signed 16-bit little-endian: missing bytes
 // read as 0 and a speed below 1 as 10. Saving writes the record back and leaves every
-// byte behind it alone. Where there is no file, the start-up test sees the defaults written.
+// byte behind it alone.
 TEST_F(App, SettingsRecord) {
     const std::tuple<std::string, std::array<std::int32_t, 3>, std::string> rows[] = {
+        {""s, {1200, 10, 120}, "\xB0\x04\x0A\x00"s},
         {"\x58"s, {88, 10, 120}, "\x58\x00\x0A\x00"s},
         {"\x58\x02\x14\x00\xA1\xA2\xA3\xA4"s, {600, 20, 60}, "\x58\x02\x14\x00\xA1\xA2\xA3\xA4"s},
         {"\x00\x80\x00\x80"s, {-32768, 10, 120}, "\x00\x80\x0A\x00"s},
