@@ -4,23 +4,21 @@
 # C++ header from outside the tree, or when a backend includes another backend.
 set -u
 cd "$(dirname "$0")/.."
-find platform morse practice app main -name '*.h' -o -name '*.cpp' |
-    xargs grep -HE '^[[:space:]]*#[[:space:]]*include' |
-    awk '
+grep -rHE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include' platform morse practice app main |
+    awk -F: '
     BEGIN { rank["platform"] = 1; rank["morse"] = 2; rank["practice"] = 3; rank["app"] = 4; rank["main"] = 5 }
     function backend(path, parts) { return split(path, parts, "/") > 2 && parts[1] == "platform" ? parts[2] : "" }
     {
-        file = substr($0, 1, index($0, ":") - 1)
-        split(file, where, "/")
+        split($1, where, "/")
         own = rank[where[1]]
         match($0, /[<"][^>"]+[>"]/)
         name = substr($0, RSTART + 1, RLENGTH - 2)
         if (substr($0, RSTART, 1) == "\"") {
             split(name, top, "/")
-            if ((top[1] in rank) && rank[top[1]] > own) { print file ": " name " is in a higher layer"; bad = 1 }
-            if (backend(name) != "" && backend(name) != backend(file)) { print file ": " name " is another backend"; bad = 1 }
-        } else if (own <= 4 && backend(file) == "" && name !~ /^[a-z_]+$/) {
-            print file ": <" name "> is not a standard C++ header"; bad = 1
+            if ((top[1] in rank) && rank[top[1]] > own) { print $1 ": " name " is in a higher layer"; bad = 1 }
+            if (backend(name) != "" && backend(name) != backend($1)) { print $1 ": " name " is another backend"; bad = 1 }
+        } else if (own <= 4 && backend($1) == "" && name !~ /^[a-z_]+$/) {
+            print $1 ": <" name "> is not a standard C++ header"; bad = 1
         }
     }
     END { exit bad }'

@@ -3,8 +3,6 @@
 
 #include "platform/fake/fake.h"
 
-#include <utility>
-
 #include "platform/keyboard_rules.h"
 #include "platform/process.h"
 #include "platform/sleep.h"
@@ -21,12 +19,15 @@ void note(const std::string& line) {
     state.on_call(line);
 }
 
-// Plays and pauses wait as the real ones do, so the windows service meets an
-// Escape given during the send; a stopped send records nothing more.
-bool send_goes_on() {
+// A play or a pause is recorded and moves the clock on by `ticks`, unless an Escape
+// stopped the send.
+void record(const fake::SoundEvent& event, const std::string& line, std::int64_t ticks) {
     state.sending = true;
-    platform::keep_windows_alive();
-    return !state.stopped;
+    if (!state.stopped) {
+        state.sound_events.push_back(event);
+        note(line);
+        state.ticks += ticks;
+    }
 }
 
 }  // namespace
@@ -40,39 +41,12 @@ void platform::open_help_page(const std::string& page) {
 }
 
 void platform::play_wave_image(const std::uint8_t* image) {
-    if (!send_goes_on()) {
-        return;
-    }
-    state.sound_events.push_back({fake::SoundEvent::Kind::play, image, 0});
-    note("play " + std::to_string(wave_sample_count(image)));
-    state.ticks += 10 * std::int64_t{wave_sample_count(image)};
+    const std::int64_t samples = wave_sample_count(image);
+    record({image, 0}, "play " + std::to_string(samples), 10 * samples);
 }
 
 void platform::sleep_ms(std::int32_t ms) {
-    if (!send_goes_on()) {
-        return;
-    }
-    state.sound_events.push_back({fake::SoundEvent::Kind::pause, nullptr, ms});
-    note("sleep " + std::to_string(ms));
-    state.ticks += 441 * std::int64_t{ms > 0 ? ms : 0};
-}
-
-void platform::stop_send() {
-    state.stopped = true;
-}
-
-bool platform::send_stopped() {
-    return state.stopped;
-}
-
-void platform::end_send() {
-    state.sending = state.escape_held = state.stopped = false;
-}
-
-void platform::keep_windows_alive() {
-    if (std::exchange(state.escape_held, false)) {
-        platform::stop_send();
-    }
+    record({nullptr, ms}, "sleep " + std::to_string(ms), 441 * std::int64_t{ms > 0 ? ms : 0});
 }
 
 platform::TimeOfDay platform::local_time_of_day() {
@@ -115,7 +89,7 @@ std::string platform::selected_list_line(WindowHandle window, int id) {
 }
 
 // The next queued script plays the user; a dialog with none queued fails the test
-// with std::out_of_range. The script runs from the queue, so it must not reset the fake.
+// with std::out_of_range. The script runs from the queue, so it must not clear the fake.
 void platform::run_modal(WindowHandle window) {
     note("modal " + state.dialog(window).caption);
     state.scripts.at(0)(window);
@@ -129,25 +103,16 @@ void platform::end_dialog(WindowHandle, int result) {
 void fake::State::click(WindowHandle window, int id) {
     if (const auto handler = control(window, id).handler) {
         handler(window, platform::kWmCommand, platform::click_wparam(id), 0);
-        platform::end_send();
+        sending = stopped = false;
     }
 }
 
-// Enter and Escape click the control the keyboard rules name, if any.
-void fake::State::press_enter(WindowHandle window) {
-    const bool has_confirm = dialog(window).controls.contains(platform::kConfirmId);
-    if (const int id = platform::enter_target(platform::kNoControl, has_confirm)) {
-        click(window, id);
-    }
-}
-
+// Escape clicks the control the keyboard rules name, if any.
 void fake::State::press_escape(WindowHandle window) {
     if (sending) {
-        escape_held = true;
-        return;
-    }
-    const bool has_cancel = dialog(window).controls.contains(platform::kCancelId);
-    if (const int id = platform::escape_target(has_cancel)) {
+        stopped = true;
+    } else if (const int id =
+                   platform::escape_target(dialog(window).controls.contains(platform::kCancelId))) {
         click(window, id);
     }
 }

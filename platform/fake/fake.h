@@ -17,9 +17,7 @@ namespace korvane::fake {
 using platform::WindowHandle;
 
 struct SoundEvent {
-    enum class Kind { play, pause };
-    Kind kind;
-    const std::uint8_t* image;  // play: the image handed over
+    const std::uint8_t* image;  // play: the image handed over; pause: nullptr
     std::int32_t ms;            // pause: the requested milliseconds
 };
 
@@ -35,14 +33,13 @@ struct Dialog {
     std::map<int, Control> controls;  // by id
 };
 
-// What the services record and what the tests set; reset() starts it afresh. The
+// What the services record and what the tests set; `state = {}` starts it afresh. The
 // journal has one line per call ("priority", "help korvane.htm", "modal Korvane",
 // "end 1", "play 5328", "sleep 120"), and on_call sees each line before the call goes
 // on. Each modal dialog takes the next script, which plays the user and ends the dialog.
 // dialog() and control() throw std::out_of_range for a dialog or a control that is not
-// there. The user actions are handled at once, as the real platforms handle them; Enter
-// is pressed with the focus on no push button. Escape during a send waits for the next
-// play or pause, and stops the send there.
+// there. The user actions are handled at once, as the real platforms handle them.
+// Escape during a send stops it: nothing more of that send is recorded.
 struct State {
     std::vector<SoundEvent> sound_events;  // plays and pauses, in order
     std::vector<std::string> journal;
@@ -51,26 +48,16 @@ struct State {
     std::int64_t ticks = 0;                         // 1/441,000 s: a sample is 10, a ms 441
     std::deque<Dialog> dialogs;                     // handle n names dialogs[n - 1]
     std::deque<std::function<void(WindowHandle window)>> scripts;
-    bool sending = false;      // a play or pause came since the last end_send
-    bool escape_held = false;  // an Escape given during the send, not yet met by a wait
-    bool stopped = false;      // the send was stopped
+    bool sending = false;  // a play or pause came since the last click's handler returned
+    bool stopped = false;  // an Escape stopped that send
 
     Dialog& dialog(WindowHandle window) { return dialogs.at(window - 1); }
     Control& control(WindowHandle window, int id) { return dialog(window).controls.at(id); }
 
     void click(WindowHandle window, int id);
-    void press_enter(WindowHandle window);
     void press_escape(WindowHandle window);
     void request_close(WindowHandle window) { platform::end_dialog(window, 0); }
 };
 inline State state;
-
-inline const std::vector<SoundEvent>& sound_events() {
-    return state.sound_events;
-}
-
-inline void reset() {
-    state = State{};
-}
 
 }  // namespace korvane::fake

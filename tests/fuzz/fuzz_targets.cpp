@@ -53,17 +53,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(saved[i] == static_cast<char>(data[i]) || i == 2 || i == 3);
     }
 #elif defined(KORVANE_FUZZ_file_bytes)
-    fake::reset();
+    fake::state = {};
     std::size_t coded = 0;
     for (std::size_t i = 0; i < size; ++i) {
         send_file_byte(data[i], i == 0);
         coded += (data[i] >= ',' && data[i] <= 'Z') || (data[i] >= 'a' && data[i] <= 'z');
     }
-    for (const fake::SoundEvent& event : fake::sound_events()) {
-        const bool pause = event.kind == fake::SoundEvent::Kind::pause;
-        require(pause ? event.ms == dot_ms || event.ms == dash_ms || event.ms == word_gap_ms
-                      : event.image == dit_image.data() || event.image == dah_image.data());
-        coded -= pause && event.ms == dash_ms;
+    for (const fake::SoundEvent& event : fake::state.sound_events) {
+        require(event.image ? event.image == dit_image.data() || event.image == dah_image.data()
+                            : event.ms == dot_ms || event.ms == dash_ms || event.ms == word_gap_ms);
+        coded -= !event.image && event.ms == dash_ms;
     }
     require(coded == 0);
 #elif defined(KORVANE_FUZZ_name_filter)

@@ -25,7 +25,7 @@ namespace korvane::testing {
 // 120 ms pause, " " for 360 ms, "/ " for 840 ms and "(N)" for any other pause of N ms.
 inline std::string sounds() {
     std::string text;
-    for (const auto& event : fake::sound_events()) {
+    for (const auto& event : fake::state.sound_events) {
         const std::string pause = event.ms == 360   ? " "
                                   : event.ms == 840 ? "/ "
                                   : event.ms == 120 ? ""
@@ -50,7 +50,7 @@ inline void script_clicks(std::vector<int> ids) {
 class Logic : public ::testing::Test {
   protected:
     void SetUp() override {
-        fake::reset();
+        fake::state = {};
         speed_wpm = 10;
         pitch_hz = 1200;
         recompute_timing();

@@ -18,8 +18,7 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml
 lintian --fail-on error "$deb"
 grep -q '<p>Version 1.0.0</p>' "$page" || { echo "no version 1.0.0 in the help page" && exit 1; }
 
-mkdir -m 700 "$dir/runtime"
-mkdir "$dir/home" "$dir/bin" "$dir/start"
+mkdir -m 700 "$dir/runtime" "$dir/home" "$dir/bin" "$dir/start"
 printf '#!/bin/sh\necho "$1" >"%s/opened"\n' "$dir" >"$dir/bin/xdg-open"
 chmod +x "$dir/bin/xdg-open"
 echo 'pcm.!default { type null }' >"$dir/alsa.conf"

@@ -3,6 +3,7 @@
 // as bytes: the one way every test and fuzz target makes and reads its files.
 // dir / name is the directory's path joined with `name`, as the platform writes paths.
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,8 +13,20 @@ namespace korvane::testing {
 
 class TempDir {
   public:
-    explicit TempDir(const std::string& purpose = "test");
-    ~TempDir();
+    // Making the directory is the test for a free name: test programs that run at
+    // the same time never share one.
+    explicit TempDir(const std::string& purpose = "test") {
+        const auto base = std::filesystem::temp_directory_path() / ("korvane-" + purpose + "-");
+        auto n = std::chrono::steady_clock::now().time_since_epoch().count();
+        do {
+            dir_ = base.string() + std::to_string(n++);
+        } while (!std::filesystem::create_directory(dir_));
+    }
+    // What cannot be removed (a file another process still holds open) is left behind.
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
