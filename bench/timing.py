@@ -15,7 +15,7 @@ desktop runs its sound server:
 then prints the figures side by side. A sample's time is when the recorder got
 it; a key's, the moment before it went out.
 
-Usage: timing.py KORVANE ELEMENT_IMAGES BENCH_CLASSIC_PLAYBACK"""
+Usage: timing.py KORVANE BENCH_CLASSIC_PLAYBACK"""
 
 import ctypes
 import os
@@ -91,7 +91,7 @@ def wakeups(pid, seconds):
     return count() - before
 
 
-def measure_program(program, images, loaded):
+def measure_program(program, loaded):
     with Sandbox() as box:
         os.chdir(box.root / "home")
         Path("KORVANE.INI").write_bytes(b"\xd0\x02\x2d\x00")  # 720 Hz, 45 wpm
@@ -113,18 +113,18 @@ def measure_program(program, images, loaded):
                   for at, pressed in presses]
         code = [s for s in sounds if s[0] >= since][:-10]  # the last ten are "73"
         heard = box.time_of(code[-1][1])
-        return dict(delays=delays, idle=idle,
-                    send=mr.Send(samples, code, WPM, images, None, ":", False),
+        return dict(delays=delays, idle=idle, seconds=(code[-1][1] - code[0][0]) / 44100,
+                    send=mr.Send(samples, code, WPM, PITCH, None, ":", False),
                     text=((screen.before - heard) * 1000, (screen.shown - heard) * 1000),
                     exit=(ended - box.time_of(sounds[-1][1])) * 1000)
 
 
-def measure_classic(classic, images, text):
+def measure_classic(classic, text):
     with Sandbox() as box:
         subprocess.run([classic, str(WPM), str(PITCH)], input=text, env=box.env,
                        capture_output=True, text=True, timeout=600, check=True)
         samples = box.samples()
-        return mr.Send(samples, mr.sounds(samples), WPM, images, text, exact=False)
+        return mr.Send(samples, mr.sounds(samples), WPM, PITCH, text, exact=False)
 
 
 def column(run):
@@ -138,13 +138,12 @@ def column(run):
             f"{run['exit']:.1f}", run["idle"]]
 
 
-def main(program, images_tool, classic):
-    images = mr.images(images_tool, WPM, PITCH)
-    quiet, loaded = (measure_program(program, images, load) for load in (False, True))
+def main(program, classic):
+    quiet, loaded = (measure_program(program, load) for load in (False, True))
     send = quiet["send"]
-    classic = dict(send=measure_classic(classic, images, send.text))
+    classic = dict(send=measure_classic(classic, send.text))
     print(f"{len(send.text)} characters ({len(send.errors) + 1} elements) of random code at "
-          f"{WPM} wpm and {PITCH} Hz, {(send.end - send.start) / 44100:.1f} s of sound; "
+          f"{WPM} wpm and {PITCH} Hz, {quiet['seconds']:.1f} s of sound; "
           f"{len(quiet['delays'])} key presses")
     names = ["places with inserted silence", "largest pause error (ms)", "mean pause error (ms)",
              "drift over the send (ms)", "key press to first sample, mean (ms)",

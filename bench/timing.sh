@@ -8,5 +8,4 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 export PYTHONDONTWRITEBYTECODE=1
 # Debian's own interpreter, which python3-numpy serves (another python3 may come first in PATH).
-exec /usr/bin/python3 "$here/timing.py" "$build/korvane" "$build/tools/element_images" \
-    "$build/bench/bench_classic_playback"
+exec /usr/bin/python3 "$here/timing.py" "$build/korvane" "$build/bench/bench_classic_playback"

@@ -25,8 +25,6 @@ _libc = ctypes.CDLL(None)
 # taken just before it is the press, with no process start or exit in between.
 _xdo = ctypes.CDLL("libxdo.so.3")
 _xdo.xdo_new.restype = ctypes.c_void_p
-_xdo.xdo_focus_window.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-_xdo.xdo_wait_for_window_focus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int]
 _xdo.xdo_send_keysequence_window.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_char_p,
                                              ctypes.c_uint]
 
@@ -120,8 +118,7 @@ class Sandbox:
     # until they sent something followed by that much silence.
     def press(self, window, *keys, heard_ms=None):
         since = self.position
-        _xdo.xdo_focus_window(self._keyboard, int(window))
-        _xdo.xdo_wait_for_window_focus(self._keyboard, int(window), 1)
+        self.xdotool("windowfocus", "--sync", window)
         pressed = time.monotonic()
         for key in keys:
             _xdo.xdo_send_keysequence_window(self._keyboard, 0, key.encode(), 2000)
