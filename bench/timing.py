@@ -6,8 +6,8 @@ desktop runs its sound server:
   quiet machine, then with two CPU hogs and a disk writer running. Each run
   measures the delay from a key press (Lower or Higher) to the first sample of
   its "V"; the program's wake-ups between sends; a minute of random code at
-  45 wpm and 700 Hz; when its text reaches the screen; and when the program has
-  ended after the "73" of Exit;
+  45 wpm and 700 Hz; when its text reaches the screen; and when the window has
+  gone after the "73" of Exit;
 - the classic timing for comparison: the quiet run's text with the program's
   own sender and images, but each element a blocking playback of its own and
   each pause a thread sleep (bench_classic_playback);
@@ -51,32 +51,36 @@ _x11.XGetImage.restype = ctypes.POINTER(_Image)
 _x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + [
     ctypes.c_uint] * 2 + [ctypes.c_ulong, ctypes.c_int]
 _x11.XDestroyImage.argtypes = [ctypes.POINTER(_Image)]
+_x11.XDefaultRootWindow.restype = ctypes.c_ulong
+_x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
 
 
 # The first lines of the main window's text panel (50, 25 in a window of 500 by
-# 350 dialog units), read every 2 ms from a thread: `shown` is when they first
-# changed, at the latest; `before` when they were last seen unchanged.
+# 350 dialog units), read off the screen every 2 ms from a thread: `shown` is
+# when they first changed (a new text, or the window gone), at the latest;
+# `before` when they were last seen unchanged.
 class Screen:
     def __init__(self, box, window):
         shell = dict(line.split("=") for line in box.xdotool(
             "getwindowgeometry", "--shell", window).split())
-        width, height = int(shell["WIDTH"]), int(shell["HEIGHT"])
-        region = (width // 10, height * 25 // 350, width * 8 // 10, height * 20 // 350)
+        x, y, width, height = (int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        region = (x + width // 10, y + height * 25 // 350, width * 8 // 10, height * 20 // 350)
         self._display = _x11.XOpenDisplay(box.env["DISPLAY"].encode())
         self.shown = None
-        threading.Thread(target=self._watch, args=[int(window), region], daemon=True).start()
+        threading.Thread(target=self._watch, args=[region], daemon=True).start()
 
-    def _grab(self, window, region):
-        image = _x11.XGetImage(self._display, window, *region, 0xFFFFFFFF, 2).contents
+    def _grab(self, region):
+        image = _x11.XGetImage(self._display, _x11.XDefaultRootWindow(self._display), *region,
+                               0xFFFFFFFF, 2).contents
         pixels = ctypes.string_at(image.data, image.line * image.height)
         _x11.XDestroyImage(image)
         return pixels
 
-    def _watch(self, window, region):
-        first = self._grab(window, region)
+    def _watch(self, region):
+        first = self._grab(region)
         while self.shown is None:
             self.before = time.monotonic()
-            if self._grab(window, region) != first:
+            if self._grab(region) != first:
                 self.shown = time.monotonic()
             time.sleep(0.002)
 
@@ -103,20 +107,25 @@ def measure_program(program, loaded):
         idle = wakeups(box.program.pid, 5)
         since, screen = box.position, Screen(box, main)
         box.press(main, "alt+r", heard_ms=1500)
+        window = Screen(box, main)
         box.press(main, "alt+x")
         box.program.wait(30)
-        ended = time.monotonic()
         samples = box.samples()
         sounds = mr.sounds(samples)
         onsets = [first for first, _ in sounds]
         delays = [(box.time_of(min(f for f in onsets if f >= at)) - pressed) * 1000
                   for at, pressed in presses]
         code = [s for s in sounds if s[0] >= since][:-10]  # the last ten are "73"
-        heard = box.time_of(code[-1][1])
         return dict(delays=delays, idle=idle, seconds=(code[-1][1] - code[0][0]) / 44100,
                     send=mr.Send(samples, code, WPM, PITCH, None, ":", False),
-                    text=((screen.before - heard) * 1000, (screen.shown - heard) * 1000),
-                    exit=(ended - box.time_of(sounds[-1][1])) * 1000)
+                    text=after(screen, box.time_of(code[-1][1])),
+                    exit=after(window, box.time_of(sounds[-1][1])))
+
+
+# From a sound's last sample to a change on the screen (ms): between the last read
+# that did not see it and the first that did.
+def after(screen, heard):
+    return (screen.before - heard) * 1000, (screen.shown - heard) * 1000
 
 
 def measure_classic(classic, text):
@@ -135,7 +144,7 @@ def column(run):
         return ["-", *cells] + ["-"] * 5
     return [len(send.places), *cells, f"{statistics.fmean(run['delays']):.1f}",
             f"{max(run['delays']):.1f}", "{:.0f} to {:.0f}".format(*run["text"]),
-            f"{run['exit']:.1f}", run["idle"]]
+            "{:.0f} to {:.0f}".format(*run["exit"]), run["idle"]]
 
 
 def main(program, classic):
@@ -148,7 +157,7 @@ def main(program, classic):
     names = ["places with inserted silence", "largest pause error (ms)", "mean pause error (ms)",
              "drift over the send (ms)", "key press to first sample, mean (ms)",
              "key press to first sample, largest (ms)", "text on screen after last element (ms)",
-             "program ended after last sample of 73 (ms)", "wake-ups in 5 s between sends"]
+             "window gone after last element of 73 (ms)", "wake-ups in 5 s between sends"]
     for row in zip(["", *names], *(["quiet", *column(quiet)], ["loaded", *column(loaded)],
                                    ["classic", *column(classic)])):
         print(f"{row[0]:44}" + "".join(f"{cell:>10}" for cell in row[1:]))
