@@ -15,6 +15,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/alsa/alsa_device.h"
 #include "platform/dialog.h"
 #include "platform/sound.h"
 #include "platform/wave_image.h"
@@ -23,11 +24,6 @@ namespace korvane::alsa {
 namespace {
 
 constexpr unsigned kFrameBytes = platform::kSampleBytes;
-// A sound starts as soon as its first period is written, whatever the buffer's
-// length; a long buffer lets the program be kept from running for that long
-// without a gap in the sound.
-constexpr unsigned kPeriodMicroseconds = 10000;
-constexpr unsigned kBufferMicroseconds = 200000;
 constexpr int kWaitMilliseconds = 100;
 // A device that takes no sample for this long has stalled or gone away.
 constexpr int kStallMilliseconds = 2000;
@@ -38,47 +34,6 @@ constexpr snd_pcm_sframes_t kDrainedAtOnce = platform::kSampleRate / 100;
 
 const std::array<std::int16_t, kSilenceFrames> silence{};
 bool stopped = false;
-
-bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& period_frames) {
-    snd_pcm_hw_params_t* hw = nullptr;
-    snd_pcm_hw_params_alloca(&hw);
-    unsigned period_us = kPeriodMicroseconds;
-    unsigned buffer_us = kBufferMicroseconds;
-    return snd_pcm_hw_params_any(pcm, hw) >= 0 &&
-           snd_pcm_hw_params_set_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) >= 0 &&
-           snd_pcm_hw_params_set_format(pcm, hw, SND_PCM_FORMAT_S16_LE) >= 0 &&
-           snd_pcm_hw_params_set_channels(pcm, hw, 1) >= 0 &&
-           snd_pcm_hw_params_set_rate(pcm, hw, platform::kSampleRate, 0) >= 0 &&
-           snd_pcm_hw_params_set_period_time_near(pcm, hw, &period_us, nullptr) >= 0 &&
-           snd_pcm_hw_params_set_buffer_time_near(pcm, hw, &buffer_us, nullptr) >= 0 &&
-           snd_pcm_hw_params(pcm, hw) >= 0 &&
-           snd_pcm_hw_params_get_period_size(hw, &period_frames, nullptr) >= 0;
-}
-
-// Playback starts with the first period written.
-bool configure_software(snd_pcm_t* pcm, snd_pcm_uframes_t period_frames) {
-    snd_pcm_sw_params_t* sw = nullptr;
-    snd_pcm_sw_params_alloca(&sw);
-    return snd_pcm_sw_params_current(pcm, sw) >= 0 &&
-           snd_pcm_sw_params_set_start_threshold(pcm, sw, period_frames) >= 0 &&
-           snd_pcm_sw_params_set_avail_min(pcm, sw, period_frames) >= 0 &&
-           snd_pcm_sw_params(pcm, sw) >= 0;
-}
-
-// Opened without blocking: a device held by another program refuses at once
-// instead of freezing the program until it is free.
-snd_pcm_t* open_default_device() {
-    snd_pcm_t* pcm = nullptr;
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
-        return nullptr;
-    }
-    snd_pcm_uframes_t period_frames = 0;
-    if (!configure_hardware(pcm, period_frames) || !configure_software(pcm, period_frames)) {
-        snd_pcm_close(pcm);
-        return nullptr;
-    }
-    return pcm;
-}
 
 // The stream, open from the first sound or pause of a send until the send has
 // ended, so that the program is never woken while it waits for the user.

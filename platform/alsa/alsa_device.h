@@ -1,0 +1,12 @@
+#pragma once
+// The playback device that the shared stream writes to.
+
+#include <alsa/asoundlib.h>
+
+namespace korvane::alsa {
+
+// Opens and configures ALSA's `default` playback device without blocking (a
+// device another program holds refuses at once); nullptr when it cannot.
+snd_pcm_t* open_default_device();
+
+}  // namespace korvane::alsa
