@@ -43,8 +43,9 @@ class Stream {
     Stream(const Stream&) = delete;
     Stream& operator=(const Stream&) = delete;
 
-    // At exit the farewell is heard whole before the process ends.
-    ~Stream() { release(); }
+    // At exit, should a send still be open, it is heard whole before the
+    // process ends; the windows are gone by then, so nothing keeps them alive.
+    ~Stream() { drain_and_close(); }
 
     // A device that could not be opened, or that failed, is never tried again.
     bool open() {
@@ -92,11 +93,7 @@ class Stream {
                 platform::keep_windows_alive();
             }
         }
-        if (pcm_ != nullptr) {
-            snd_pcm_nonblock(pcm_, 0);
-            snd_pcm_drain(pcm_);
-            close();
-        }
+        drain_and_close();
     }
 
   private:
@@ -126,6 +123,14 @@ class Stream {
     void close() {
         snd_pcm_close(pcm_);
         pcm_ = nullptr;
+    }
+
+    void drain_and_close() {
+        if (pcm_ != nullptr) {
+            snd_pcm_nonblock(pcm_, 0);
+            snd_pcm_drain(pcm_);
+            close();
+        }
     }
 
     snd_pcm_t* pcm_ = nullptr;
