@@ -8,11 +8,13 @@
 namespace korvane::alsa {
 namespace {
 
-// A sound starts as soon as its first period is written, whatever the buffer's
-// length; a long buffer lets the program be kept from running for that long
-// without a gap in the sound.
+// A long buffer lets the program be kept from running for that long without a
+// gap in the sound. Playback starts once a lead of half of it is queued: the
+// program writes that much at once, so the lead costs no time before the first
+// sample, and it covers the program being kept from running just after the start.
 constexpr unsigned kPeriodMicroseconds = 10000;
 constexpr unsigned kBufferMicroseconds = 200000;
+constexpr snd_pcm_uframes_t kLeadFrames = platform::kSampleRate / 10;
 
 bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& period_frames) {
     snd_pcm_hw_params_t* hw = nullptr;
@@ -30,14 +32,16 @@ bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& period_frames) {
            snd_pcm_hw_params_get_period_size(hw, &period_frames, nullptr) >= 0;
 }
 
-// Playback starts with the first period written.
+// Prepared again once set: PulseAudio's ALSA plugin takes its own start (its
+// prebuffer) from these settings only when the device is prepared, and would
+// otherwise start the sound as soon as a period arrives, without the lead.
 bool configure_software(snd_pcm_t* pcm, snd_pcm_uframes_t period_frames) {
     snd_pcm_sw_params_t* sw = nullptr;
     snd_pcm_sw_params_alloca(&sw);
     return snd_pcm_sw_params_current(pcm, sw) >= 0 &&
-           snd_pcm_sw_params_set_start_threshold(pcm, sw, period_frames) >= 0 &&
+           snd_pcm_sw_params_set_start_threshold(pcm, sw, kLeadFrames) >= 0 &&
            snd_pcm_sw_params_set_avail_min(pcm, sw, period_frames) >= 0 &&
-           snd_pcm_sw_params(pcm, sw) >= 0;
+           snd_pcm_sw_params(pcm, sw) >= 0 && snd_pcm_prepare(pcm) >= 0;
 }
 
 }  // namespace

@@ -78,25 +78,45 @@ class Stream {
 
     // Waits until what is queued has been heard, keeping the windows alive so
     // that Escape still drops the rest, and closes the device; silence still
-    // owed is never written. The wait is timed by what the device counts as
-    // queued when it begins, and its last 10 ms are one blocking drain, which
-    // never clips the last element however the count runs.
+    // owed is never written.
     void release() {
         silence_owed_ = 0;
-        snd_pcm_sframes_t queued = 0;
-        if (pcm_ != nullptr && snd_pcm_delay(pcm_, &queued) == 0) {
-            const auto until = std::chrono::steady_clock::now() +
-                               std::chrono::microseconds((queued - kDrainedAtOnce) * 1'000'000 /
-                                                         platform::kSampleRate);
-            while (!stopped && std::chrono::steady_clock::now() < until) {
-                std::this_thread::sleep_for(kDrainSlice);
-                platform::keep_windows_alive();
-            }
+        if (pcm_ != nullptr) {
+            start_short_send();
+            wait_while_heard();
         }
         drain_and_close();
     }
 
   private:
+    // A send shorter than the lead has not started by its end.
+    void start_short_send() {
+        snd_pcm_uframes_t buffer_frames = 0;
+        snd_pcm_uframes_t period_frames = 0;
+        if (snd_pcm_state(pcm_) == SND_PCM_STATE_PREPARED &&
+            snd_pcm_get_params(pcm_, &buffer_frames, &period_frames) == 0 &&
+            snd_pcm_avail(pcm_) < static_cast<snd_pcm_sframes_t>(buffer_frames)) {
+            snd_pcm_start(pcm_);
+        }
+    }
+
+    // Timed by what the device counts as queued when it begins; the last 10 ms
+    // are left to one blocking drain, which never clips the last element however
+    // the count runs.
+    void wait_while_heard() {
+        snd_pcm_sframes_t queued = 0;
+        if (snd_pcm_delay(pcm_, &queued) != 0) {
+            return;
+        }
+        const auto until = std::chrono::steady_clock::now() +
+                           std::chrono::microseconds((queued - kDrainedAtOnce) * 1'000'000 /
+                                                     platform::kSampleRate);
+        while (!stopped && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(kDrainSlice);
+            platform::keep_windows_alive();
+        }
+    }
+
     // Writes wait while the buffer is full. Underruns (the program was quiet),
     // interruptions and suspends are recovered and the rest is written again; a
     // stream that cannot recover, or that takes nothing for kStallMilliseconds,
