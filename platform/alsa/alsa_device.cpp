@@ -14,7 +14,8 @@ namespace {
 // sample, and it covers the program being kept from running just after the start.
 constexpr unsigned kPeriodMicroseconds = 10000;
 constexpr unsigned kBufferMicroseconds = 200000;
-constexpr snd_pcm_uframes_t kLeadFrames = platform::kSampleRate / 10;
+constexpr snd_pcm_uframes_t kLeadFrames =
+    snd_pcm_uframes_t{platform::kSampleRate} * (kBufferMicroseconds / 2) / 1'000'000;
 
 bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& period_frames) {
     snd_pcm_hw_params_t* hw = nullptr;
