@@ -3,19 +3,16 @@
 
 #include "platform/alsa/alsa_device.h"
 
+#include "platform/stream/stream.h"
 #include "platform/wave_image.h"
 
 namespace korvane::alsa {
 namespace {
 
 // A long buffer lets the program be kept from running for that long without a
-// gap in the sound. Playback starts once a lead of half of it is queued: the
-// program writes that much at once, so the lead costs no time before the first
-// sample, and it covers the program being kept from running just after the start.
+// gap in the sound; it holds twice the stream's lead.
 constexpr unsigned kPeriodMicroseconds = 10000;
 constexpr unsigned kBufferMicroseconds = 200000;
-constexpr snd_pcm_uframes_t kLeadFrames =
-    snd_pcm_uframes_t{platform::kSampleRate} * (kBufferMicroseconds / 2) / 1'000'000;
 
 bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& period_frames) {
     snd_pcm_hw_params_t* hw = nullptr;
@@ -40,7 +37,7 @@ bool configure_software(snd_pcm_t* pcm, snd_pcm_uframes_t period_frames) {
     snd_pcm_sw_params_t* sw = nullptr;
     snd_pcm_sw_params_alloca(&sw);
     return snd_pcm_sw_params_current(pcm, sw) >= 0 &&
-           snd_pcm_sw_params_set_start_threshold(pcm, sw, kLeadFrames) >= 0 &&
+           snd_pcm_sw_params_set_start_threshold(pcm, sw, stream::kLeadFrames) >= 0 &&
            snd_pcm_sw_params_set_avail_min(pcm, sw, period_frames) >= 0 &&
            snd_pcm_sw_params(pcm, sw) >= 0 && snd_pcm_prepare(pcm) >= 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The playback device that the shared stream writes to.
+// Opening ALSA's `default` playback device for the shared stream.
 
 #include <alsa/asoundlib.h>
 

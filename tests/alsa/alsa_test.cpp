@@ -42,6 +42,7 @@ void send() {
     platform::sleep_ms(60000);
     platform::end_send();
     platform::play_wave_image(kImageBytes);
+    platform::end_send();
 }
 
 // A millisecond is 44.1 samples: a thousand pauses of 1 ms add up to 44,100
@@ -58,13 +59,15 @@ TEST(AlsaTest, ImagesAreHeardUnchangedPausesCarryTheirFractionAndNoDeviceMeansSi
     run_with("pcm.!default { type file slave.pcm.type null format raw truncate false file \"" +
              heard + "\" }");
     const std::string samples = kImage.substr(44);
-    EXPECT_TRUE(testing::read_text(heard) ==
-                std::string(2646, '\0') + samples + std::string(88200, '\0') + samples);
-    EXPECT_TRUE(testing::read_text(heard + ".0001") == samples);
+    const std::string first_send = testing::read_text(heard);
+    EXPECT_EQ(first_send.size(), 2646 + samples.size() + 88200 + samples.size());
+    EXPECT_EQ(first_send, std::string(2646, '\0') + samples + std::string(88200, '\0') + samples);
+    EXPECT_EQ(testing::read_text(heard + ".0001"), samples);
     const auto start = std::chrono::steady_clock::now();
     run_with("pcm.!default { type hw card 31 }");
     const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_TRUE(took >= std::chrono::milliseconds(1030) && took < std::chrono::seconds(30));
+    EXPECT_GE(took, std::chrono::milliseconds(1030));
+    EXPECT_LT(took, std::chrono::seconds(30));
 }
 
 }  // namespace korvane

@@ -20,6 +20,7 @@
 
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/sleep.h"
+#include "platform/sound.h"
 
 namespace korvane {
 
@@ -46,9 +47,15 @@ void press(platform::WindowHandle window, Qt::Key key, Qt::KeyboardModifiers mod
     QTest::keyClick(qt::find_dialog(window)->windowHandle(), key, modifiers);
 }
 
-// A send of a minute's pause: during it the dialog is asked to repaint, Alt+O
-// and then Escape are pressed. It notes 1 when it was painted meanwhile and 2
-// when it ended within a second.
+// A 44,100 Hz 16-bit mono image of one sample.
+const std::string kImage(
+    "RIFF\x26\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x44\xAC\0\0\x88\x58\1\0\2\0\x10\0data\2\0\0\0"
+    "\1\0",
+    46);
+
+// A send of a minute's pause before a sound: during it the dialog is asked to
+// repaint, Alt+O and then Escape are pressed. It notes 1 when it was painted
+// meanwhile and 2 when it ended within a second.
 int send(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intptr_t) {
     const auto start = std::chrono::steady_clock::now();
     paints = 0;
@@ -58,6 +65,7 @@ int send(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intp
     });
     QTimer::singleShot(200, [window] { press(window, Qt::Key_Escape); });
     platform::sleep_ms(60000);
+    platform::play_wave_image(reinterpret_cast<const std::uint8_t*>(kImage.data()));
     clicks.push_back(paints > 0);
     clicks.push_back(std::chrono::steady_clock::now() - start < std::chrono::seconds(1) ? 2 : 0);
     return 1;
