@@ -26,6 +26,7 @@ const std::array<std::uint8_t, kSilenceFrames * platform::kSampleBytes> kSilence
 // most: the windows are kept alive between two of them.
 constexpr std::chrono::milliseconds kWaitSlice{10};
 constexpr std::chrono::milliseconds kDrainSlice{5};
+constexpr Clock::duration kDrainSliceLeast = std::chrono::milliseconds(1);
 // The end of a send leaves this much to one blocking drain, which never clips
 // the last element however the device counts what it holds.
 constexpr std::size_t kDrainedAtOnce = platform::kSampleRate / 100;
@@ -161,7 +162,8 @@ void Stream::wait_while_heard() {
             close_device_at_once();
             return;
         }
-        device_.sleep(std::min(duration_of(queued - kDrainedAtOnce), Clock::duration(kDrainSlice)));
+        device_.sleep(std::clamp(duration_of(queued - kDrainedAtOnce), kDrainSliceLeast,
+                                 Clock::duration(kDrainSlice)));
         const std::size_t left = device_.queued();
         if (left < queued) {
             last_progress_ = device_.now();
