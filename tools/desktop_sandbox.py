@@ -54,10 +54,7 @@ class Sandbox:
         # Nothing of the caller's desktop session: only this sandbox's servers.
         self.env = dict(PATH=os.environ["PATH"], LC_ALL="C.UTF-8", HOME=f"{r}/home",
                         XDG_RUNTIME_DIR=f"{r}/run", PULSE_SERVER=f"unix:{r}/native")
-        self.start(["pulseaudio", "--daemonize=no", "-n", f"--file={r}/null.pa", "--realtime=yes",
-                    "--high-priority=yes", "--exit-idle-time=-1",
-                    f"--log-target=file:{r}/pulse.log"])
-        wait((r / "native").exists, 20, "PulseAudio")
+        self._start_sound()
         # Xvfb takes a free display, never a fixed one, and writes its number. With
         # -noreset it does not reset whenever its last client leaves, which would
         # turn away a program starting just then.
@@ -65,10 +62,7 @@ class Sandbox:
                            "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
         self._keyboard = _xdo.xdo_new(self.env["DISPLAY"].encode())
-        parec = self.start(["parec", "-d", "morse.monitor", "--rate=44100", "--channels=1",
-                            "--format=s16le", "--latency-msec=20"], stdout=subprocess.PIPE)
-        threading.Thread(target=self._record, args=[parec.stdout], daemon=True).start()
-        wait(lambda: self.position > RATE // 10, 10, "the recorder")
+        self._start_recorder()
         return self
 
     def __exit__(self, *_):
@@ -76,6 +70,32 @@ class Sandbox:
             process.kill()
             process.wait()
         self._dir.cleanup()
+
+    def _start_sound(self):
+        self._server = self.start(["pulseaudio", "--daemonize=no", "-n",
+                                   f"--file={self.root}/null.pa", "--realtime=yes",
+                                   "--high-priority=yes", "--exit-idle-time=-1",
+                                   f"--log-target=file:{self.root}/pulse.log"])
+        wait((self.root / "native").exists, 20, "PulseAudio")
+
+    def _start_recorder(self):
+        since = self.position
+        parec = self.start(["parec", "-d", "morse.monitor", "--rate=44100", "--channels=1",
+                            "--format=s16le", "--latency-msec=20"], stdout=subprocess.PIPE)
+        self._recorder = threading.Thread(target=self._record, args=[parec.stdout], daemon=True)
+        self._recorder.start()
+        wait(lambda: self.position > since + RATE // 10, 10, "the recorder")
+
+    # The sound server killed and started again, as a desktop's is when its
+    # devices change; the recording goes on after what was heard before.
+    def restart_sound(self):
+        self._server.kill()
+        self._server.wait()
+        self._recorder.join(10)  # the recorder ends with its server
+        del self._data[len(self._data) // 2 * 2:]
+        (self.root / "native").unlink(missing_ok=True)
+        self._start_sound()
+        self._start_recorder()
 
     def start(self, command, **options):
         # PR_SET_PDEATHSIG to SIGKILL: a test that is killed leaves nothing running.

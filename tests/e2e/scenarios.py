@@ -18,9 +18,11 @@ import morse_recording as mr  # noqa: E402
 from desktop_sandbox import Sandbox  # noqa: E402
 
 
-# Exit must end the program well, having saved `settings` before "73" sounds.
-def exit_saving(box, window, settings):
-    box.press(window, "alt+x", heard_ms=0)
+# Exit must end the program well, having saved `settings` before "73" sounds;
+# with `during`, Exit is pressed while that key's "V" sounds.
+def exit_saving(box, window, settings, during=()):
+    box.press(window, *during, "alt+x", heard_ms=0)
+    time.sleep(0.3 if during else 0)  # past the "V", into the "73"
     at_73 = Path("KORVANE.INI").read_bytes()
     if box.program.wait(30) != 0 or not at_73 == Path("KORVANE.INI").read_bytes() == settings:
         raise AssertionError(f"status {box.program.returncode}, KORVANE.INI {at_73.hex(' ')}")
@@ -40,15 +42,26 @@ def heard(samples, part, sends):
     return texts
 
 
-# No settings file: Faster, the Learn Code window, a file picked in the Code
-# From File window, Exit.
+# A send that starts while another sounds keeps its distance: it starts the
+# four dots that one owed after its last element, and at most 120 ms later.
+def kept_distance(last, first, wpm):
+    gap_ms = (first[0] - last[1]) / 44.1
+    if not 4 * (1200 // wpm) <= gap_ms <= 4 * (1200 // wpm) + 120:
+        raise AssertionError(f"{gap_ms:.1f} ms between two sends at {wpm} wpm")
+
+
+# No settings file: Faster, the Learn Code window, whose lesson the sound
+# server's restart cuts short, a file picked in the Code From File window, Exit.
 def first_run(box):
     main = box.window()
     box.press(main, "alt+f", heard_ms=400)
     box.press(main, "alt+n")
     lessons = box.window()
-    box.press(lessons, "Down", "Up")
-    box.press(lessons, "alt+l", heard_ms=400)
+    box.press(lessons, "Down", "Up", "alt+l")
+    time.sleep(0.3)
+    box.restart_sound()
+    restarted = box.position
+    time.sleep(1.5)
     box.press(lessons, "alt+o")
     box.press(box.window(), "alt+i")
     caption = "Code From File -- /"
@@ -64,36 +77,41 @@ def first_run(box):
     box.press(files, "alt+u")
     exit_saving(box, box.window(), b"\xb0\x04\x0b\x00")
     samples = box.samples()
-    heard(samples, mr.sounds(samples),
-          [(11, 1200, "V"), (11, 1200, "EA"), (11, 1200, PRACTICE_HEARD), (11, 1200, "73")])
+    parts = mr.sounds(samples)
+    heard(samples, parts[:4], [(11, 1200, "V")])
+    heard(samples, [p for p in parts if p[0] >= restarted],
+          [(11, 1200, PRACTICE_HEARD), (11, 1200, "73")])
 
 
 # Stored 700 Hz and 80 wpm, and two more bytes: Higher, QSO Practice, Lower,
-# Slower (79 wpm has the dot of 80), then Random Code, which Escape must
-# silence within 50 ms of the key, and Exit, which still sends "73".
+# Slower (79 and 78 wpm have the dot of 80), Faster (above 45 wpm a "V" at the
+# same speed) and Slower at once, then Random Code, which Escape must silence
+# within 50 ms of the key, and Faster and Exit at once, which still sends "73".
 def stored_settings(box):
     main = box.window()
-    for key in ("alt+h", "alt+q", "alt+l", "alt+s"):
-        box.press(main, key, heard_ms=1500)
+    for keys in (["alt+h"], ["alt+q"], ["alt+l"], ["alt+s"], ["alt+f", "alt+s"]):
+        box.press(main, *keys, heard_ms=1500)
     since = box.position
     box.press(main, "alt+r", heard_ms=0)
     time.sleep(5)
     key = box.press(main, "Escape")
     time.sleep(0.5)
     farewell_from = box.position
-    exit_saving(box, main, b"\xbc\x02\x4f\x00\xaa\xbb")
+    exit_saving(box, main, b"\xbc\x02\x4e\x00\xaa\xbb", during=["alt+f"])
     samples = box.samples()
     parts = mr.sounds(samples)
     before, code, farewell = ([p for p in parts if start <= p[0] < end] for start, end in
                               ((0, since), (since, farewell_from), (farewell_from, len(samples))))
     _, qso, *_ = heard(samples, before, [(80, 720, "V"), (80, 720, None), (80, 700, "V"),
-                                         (79, 700, "V")])
+                                         (79, 700, "V"), (79, 700, "V"), (78, 700, "V")])
+    kept_distance(before[-5], before[-4], 79)
     if not re.fullmatch(r"VVV  VVV      .*\?", qso):
         raise AssertionError(f"not a QSO: {qso}")
     # What was sent before the character Escape cut into: up to its last pause of 3 dots.
     whole = max(i for i in range(1, len(code)) if code[i][0] - code[i - 1][1] > 2 * 15 * 44.1)
-    mr.Send(samples, code[:whole], 79, 700, None, ":")
-    heard(samples, farewell, [(79, 700, "73")])
+    mr.Send(samples, code[:whole], 78, 700, None, ":")
+    heard(samples, farewell, [(78, 700, "V"), (78, 700, "73")])
+    kept_distance(farewell[3], farewell[4], 78)
     if box.time_of(code[-1][1]) > key + 0.05:
         raise AssertionError(f"sound {(box.time_of(code[-1][1]) - key) * 1000:.1f} ms after Escape")
 
