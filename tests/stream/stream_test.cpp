@@ -33,6 +33,7 @@ class RecordingDevice final : public stream::Device {
 
     bool open() override {
         note(failing_opens-- > 0 ? "refused" : "open");
+        playing_ = false;
         return failing_opens < 0;
     }
     std::size_t write(const std::uint8_t* frames, std::size_t count) override {
