@@ -84,6 +84,11 @@ void run_modal(WindowHandle window);
 // Ends a dialog that is running modally; run_modal returns once the handler has returned.
 void end_dialog(WindowHandle window, int result);
 
+// True once the desktop has asked the program to end at once (a signal to
+// end, the end of the session): the dialog on screen has ended and any send
+// has stopped. The program saves what it must and ends; no sound is owed.
+bool session_ending();
+
 // Called by the sound and sleep services while they wait during a send: the
 // windows are painted and answer the desktop; Escape stops the send (stop_send)
 // and is used up; every other key and click is held back, and handled in order

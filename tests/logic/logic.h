@@ -35,12 +35,20 @@ inline std::string sounds() {
     return text;
 }
 
-// Queues the user of the next modal dialog: clicks the controls `ids` in turn, where
-// 0 stands for a request to close the dialog.
+// Stand for a control id in script_clicks: a request to close the dialog, and the
+// desktop ending the program.
+inline constexpr int kCloseRequest = 0;
+inline constexpr int kSessionEnd = -1;
+
+// Queues the user of the next modal dialog: clicks the controls `ids` in turn.
 inline void script_clicks(std::vector<int> ids) {
     fake::state.scripts.push_back([ids](platform::WindowHandle window) {
         for (const int id : ids) {
-            id ? fake::state.click(window, id) : fake::state.request_close(window);
+            if (id == kSessionEnd) {
+                fake::state.end_session(window);
+            } else {
+                id ? fake::state.click(window, id) : fake::state.request_close(window);
+            }
         }
     });
 }
