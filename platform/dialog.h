@@ -76,9 +76,9 @@ std::string selected_list_line(WindowHandle window, int id);
 // Shows the dialog modally and returns when it has ended; its handle then names
 // nothing. Enter clicks the focused push button, else control 1 if there is one;
 // Escape clicks control 2 if there is one; a close request ends the dialog with
-// result 0. An ended dialog stays on screen, inert, until the next one is shown
-// or the process ends, so that an Escape during the farewell at exit still
-// reaches the program.
+// result 0, and stops a click handler's send under way as Escape does. An ended dialog stays on
+// screen, inert, until the next one is shown or the process ends, so that an Escape during the
+// farewell at exit still reaches the program.
 void run_modal(WindowHandle window);
 
 // Ends a dialog that is running modally; run_modal returns once the handler has returned.

@@ -5,8 +5,8 @@
 // is on screen or a send waits. The end of the session through Qt's session
 // management comes to the same. Every dialog then ends and any send stops, so
 // the program leaves its window loop, saves its settings and ends without the
-// farewell. A second signal ends the program at once, as it would have
-// without any of this, should the first find it unable to answer.
+// farewell. The same signal a second time ends the program at once, as it
+// would have without any of this, should the first find it unable to answer.
 //
 // A window that another client destroys (XDestroyWindow) is taken as a close
 // request, so the main window's end leads to the exit sequence.
@@ -38,12 +38,11 @@ namespace {
 bool ending = false;
 int signal_pipe[2] = {-1, -1};
 
-void note_signal(int number) {
+void note_signal(int) {
     const int saved_errno = errno;
     const char byte = 0;
     // A full pipe already holds a byte that wakes the program.
     [[maybe_unused]] const ssize_t written = ::write(signal_pipe[1], &byte, 1);
-    ::signal(number, SIG_DFL);
     errno = saved_errno;
 }
 
@@ -80,7 +79,7 @@ void watch_signals() {
     struct sigaction action {};
     action.sa_handler = note_signal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
     for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
         ::sigaction(number, &action, nullptr);
     }
