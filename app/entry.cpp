@@ -7,6 +7,7 @@
 #include "morse/morse_values.h"
 #include "morse/sender.h"
 #include "morse/tone.h"
+#include "platform/dialog.h"
 #include "platform/process.h"
 #include "practice/text_tables.h"
 
@@ -22,11 +23,14 @@ void start_up() {
     fill_text_tables();
 }
 
-// The settings reach the file before the farewell sounds.
+// The settings reach the file before the farewell sounds. A desktop that is
+// ending the program is owed no farewell, and would not wait for it.
 void exit_sequence() {
     save_settings();
-    send_text = "73";
-    send_morse();
+    if (!platform::session_ending()) {
+        send_text = "73";
+        send_morse();
+    }
 }
 
 }  // namespace

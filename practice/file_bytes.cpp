@@ -7,6 +7,7 @@
 #include "morse/morse_values.h"
 #include "morse/sender.h"
 #include "platform/files.h"
+#include "platform/sound.h"
 
 namespace korvane {
 namespace {
@@ -40,12 +41,14 @@ void send_file_bytes(const std::string& path) {
     const auto file = platform::open_file(path, platform::FileAccess::read_only);
     const std::uint64_t length = platform::file_length(file);
     std::array<std::uint8_t, kChunkBytes> chunk{};
-    for (std::uint64_t offset = 0; offset < length;) {
+    // A stopped send ends the reading too: the rest of a large file would keep
+    // the window from answering while nothing more is heard.
+    for (std::uint64_t offset = 0; offset < length && !platform::send_stopped();) {
         const std::size_t got = platform::read_file(file, offset, chunk.data(), chunk.size());
         if (got == 0) {
             break;
         }
-        for (std::size_t i = 0; i < got; ++i) {
+        for (std::size_t i = 0; i < got && !platform::send_stopped(); ++i) {
             send_file_byte(chunk[i], offset + i == 0);
         }
         offset += got;

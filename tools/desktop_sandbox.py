@@ -27,6 +27,28 @@ _xdo = ctypes.CDLL("libxdo.so.3")
 _xdo.xdo_new.restype = ctypes.c_void_p
 _xdo.xdo_send_keysequence_window.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_char_p,
                                              ctypes.c_uint]
+# Xlib, for the close request a window manager sends: a WM_PROTOCOLS client
+# message naming WM_DELETE_WINDOW.
+_x11 = ctypes.CDLL("libX11.so.6")
+_x11.XOpenDisplay.restype = ctypes.c_void_p
+_x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+_x11.XInternAtom.restype = ctypes.c_ulong
+_x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+_x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                            ctypes.c_void_p]
+_x11.XFlush.argtypes = [ctypes.c_void_p]
+_CLIENT_MESSAGE = 33
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):  # Xlib copies a whole XEvent, 24 longs
+    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
 
 
 def wait(condition, timeout, what):
@@ -62,6 +84,7 @@ class Sandbox:
                            "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
         self._keyboard = _xdo.xdo_new(self.env["DISPLAY"].encode())
+        self._display = _x11.XOpenDisplay(self.env["DISPLAY"].encode())
         self._start_recorder()
         return self
 
@@ -102,6 +125,12 @@ class Sandbox:
         self._processes.append(subprocess.Popen(command, env=self.env, **options,
                                                 preexec_fn=lambda: _libc.prctl(1, 9)))
         return self._processes[-1]
+
+    # Starts the program again, with `command`; the X server may give its
+    # windows the ids of the last run's, which are new windows all the same.
+    def restart(self, command):
+        self._seen.clear()
+        self.program = self.start(command)
 
     def _record(self, pipe):
         while chunk := os.read(pipe.fileno(), 65536):
@@ -146,6 +175,19 @@ class Sandbox:
             wait(lambda: self._last >= since and self.position - self._last > heard_ms * 44.1,
                  150, "a sound")
         return pressed
+
+    # Asks the window to close, as a window manager's close button does;
+    # returns the time right before the request went out.
+    def close(self, window):
+        event = _XEvent()
+        event.xclient = _ClientMessage(
+            type=_CLIENT_MESSAGE, window=int(window), format=32,
+            message_type=_x11.XInternAtom(self._display, b"WM_PROTOCOLS", 0))
+        event.xclient.data[0] = _x11.XInternAtom(self._display, b"WM_DELETE_WINDOW", 0)
+        closed = time.monotonic()
+        _x11.XSendEvent(self._display, int(window), 0, 0, ctypes.byref(event))
+        _x11.XFlush(self._display)
+        return closed
 
     def xdotool(self, *arguments, check=True):
         return subprocess.run(["xdotool", *arguments], env=self.env, check=check, text=True,

@@ -27,6 +27,8 @@ void record(const fake::SoundEvent& event, const std::string& line, std::int64_t
         state.sound_events.push_back(event);
         note(line);
         state.ticks += ticks;
+    } else {
+        ++state.unheard;
     }
 }
 
@@ -47,6 +49,10 @@ void platform::play_wave_image(const std::uint8_t* image) {
 
 void platform::sleep_ms(std::int32_t ms) {
     record({nullptr, ms}, "sleep " + std::to_string(ms), 441 * std::int64_t{ms > 0 ? ms : 0});
+}
+
+bool platform::send_stopped() {
+    return state.stopped;
 }
 
 platform::TimeOfDay platform::local_time_of_day() {
@@ -94,6 +100,10 @@ void platform::run_modal(WindowHandle window) {
     note("modal " + state.dialog(window).caption);
     state.scripts.at(0)(window);
     state.scripts.pop_front();
+}
+
+bool platform::session_ending() {
+    return state.session_ending;
 }
 
 void platform::end_dialog(WindowHandle, int result) {

@@ -50,6 +50,8 @@ struct State {
     std::deque<std::function<void(WindowHandle window)>> scripts;
     bool sending = false;  // a play or pause came since the last click's handler returned
     bool stopped = false;  // an Escape stopped that send
+    int unheard = 0;       // plays and pauses asked for after the stop: a loop that runs on
+    bool session_ending = false;
 
     Dialog& dialog(WindowHandle window) { return dialogs.at(window - 1); }
     Control& control(WindowHandle window, int id) { return dialog(window).controls.at(id); }
@@ -57,6 +59,11 @@ struct State {
     void click(WindowHandle window, int id);
     void press_escape(WindowHandle window);
     void request_close(WindowHandle window) { platform::end_dialog(window, 0); }
+    // The desktop ends the program: the dialog ends as a closed one does.
+    void end_session(WindowHandle window) {
+        session_ending = true;
+        request_close(window);
+    }
 };
 inline State state;
 

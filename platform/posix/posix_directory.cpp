@@ -1,4 +1,5 @@
-// Directories with POSIX calls; the walk starts at the root of the file system.
+// Directories with POSIX calls; the walk starts at the root of the file system,
+// and a path's ".." is resolved by its text.
 
 #include <dirent.h>
 #include <limits.h>
@@ -7,6 +8,7 @@
 #include <cstring>
 
 #include "platform/directory.h"
+#include "platform/posix/posix_path.h"
 
 namespace korvane {
 
@@ -19,7 +21,7 @@ std::string platform::working_drive_root() {
 
 bool platform::list_directory_entries(const std::string& directory,
                                       const std::function<void(const std::string&)>& visit) {
-    DIR* dir = ::opendir(directory.c_str());
+    DIR* dir = ::opendir(posix::resolved(directory).c_str());
     if (!dir) {
         return false;
     }
@@ -34,7 +36,7 @@ bool platform::list_directory_entries(const std::string& directory,
 
 bool platform::is_directory(const std::string& path) {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ::stat(posix::resolved(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace korvane

@@ -1,5 +1,6 @@
-// Files with POSIX calls. The settings file is locked against other openers
-// with an advisory lock, the nearest POSIX has to an unshared open.
+// Files with POSIX calls, a path's ".." resolved by its text. The settings
+// file is locked against other openers with an advisory lock, the nearest
+// POSIX has to an unshared open.
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/files.h"
+#include "platform/posix/posix_path.h"
 
 namespace korvane {
 namespace {
@@ -22,7 +24,7 @@ int fd_of(platform::FileHandle file) {
 platform::FileHandle platform::open_file(const std::string& path, FileAccess access) {
     const bool writable = access == FileAccess::read_write_create;
     const int flags = O_CLOEXEC | O_NONBLOCK | (writable ? O_RDWR | O_CREAT : O_RDONLY);
-    const int fd = ::open(path.c_str(), flags, 0644);
+    const int fd = ::open(posix::resolved(path).c_str(), flags, 0644);
     if (fd < 0) {
         return kNoFile;
     }

@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,6 +48,21 @@ class SingleSelectionList final : public QListWidget {
     using QListWidget::QListWidget;
 
   protected:
+    // With no line selected, as in a list just refilled, End selects the last
+    // line and Home, Up and Down the first, as in a Windows list box; Qt would
+    // move from its current line, or take the first for End as well.
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && count() > 0 && selectedItems().isEmpty() &&
+            (key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Up ||
+             key == Qt::Key_Down)) {
+            setCurrentRow(key == Qt::Key_End ? count() - 1 : 0);
+        } else {
+            QListWidget::keyPressEvent(event);
+        }
+    }
+
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override {
         const auto command = QListWidget::selectionCommand(index, event);

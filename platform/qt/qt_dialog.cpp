@@ -11,6 +11,7 @@
 
 #include "platform/dialog.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_dialog_window.h"
 
 namespace korvane {
@@ -104,6 +105,7 @@ void platform::run_modal(WindowHandle window) {
     if (!dialog) {
         return;
     }
+    qt::follow_desktop();
     dialog->show();
     registry().last_ended.reset();
     dialog->wait_until_ended();

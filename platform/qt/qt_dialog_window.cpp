@@ -13,6 +13,7 @@
 #include "platform/keyboard_rules.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_send.h"
+#include "platform/sound.h"
 
 namespace korvane::qt {
 namespace {
@@ -91,6 +92,17 @@ void DialogWindow::done(int result) {
     run_.exit();
 }
 
+// A close request (the window manager's close, Alt+F4) during a send stops
+// the send, as Escape does; QDialog then ends the dialog as it would when idle.
+// The stop is only ever asked for during a send: asked for at another time, it
+// would silence the next one.
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    if (clicking_) {
+        platform::stop_send();
+    }
+    QDialog::closeEvent(event);
+}
+
 // Enter and Escape never reach QDialog, whose own handling would close the
 // dialog on Escape and click a default button on Enter.
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
@@ -164,11 +176,13 @@ bool DialogWindow::click_access_key(const QKeyEvent& event) const {
     return false;
 }
 
-void DialogWindow::click(int id) const {
+void DialogWindow::click(int id) {
     const Control* c = find(id);
     if (!ended_ && c && c->handler) {
+        clicking_ = true;
         c->handler(handle_, platform::kWmCommand, platform::click_wparam(id), 0);
         finish_send();
+        clicking_ = false;
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/dialog.h"
 #include "platform/qt/dialog_units.h"
 
+class QCloseEvent;
 class QKeyEvent;
 class QMoveEvent;
 
@@ -39,6 +40,7 @@ class DialogWindow final : public QDialog {
     void done(int result) override;
 
   protected:
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
@@ -59,7 +61,7 @@ class DialogWindow final : public QDialog {
     // on a control that takes no typing; false when no button answers.
     bool click_access_key(const QKeyEvent& event) const;
     // Delivers a click on control `id` to its handler; kNoControl clicks nothing.
-    void click(int id) const;
+    void click(int id);
     // Moves the dialog so that its frame, as far as it is known, is centred on the primary screen.
     void centre_frame();
 
@@ -69,6 +71,7 @@ class DialogWindow final : public QDialog {
     QSize centred_frame_;  // the frame size the dialog was last centred with
     QEventLoop run_;
     bool ended_ = false;
+    bool clicking_ = false;  // a handler, and any send it makes, is under way
 };
 
 // The dialog behind `window`, or nullptr once it has ended (or never existed).

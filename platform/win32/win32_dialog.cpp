@@ -68,6 +68,11 @@ bool is_input(UINT message) {
            (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
+// Whether a click handler, and any send it makes, is under way.
+bool clicking = false;
+// Whether the desktop has asked the program to end.
+bool ending = false;
+
 // The input taken from the queue during a send, in order.
 std::vector<MSG>& held_input() {
     static std::vector<MSG> instance;
@@ -93,9 +98,35 @@ INT_PTR on_command(HWND dialog, WPARAM wparam, LPARAM lparam) {
     }
     const auto handler = state->handlers.find(LOWORD(wparam));
     if (handler != state->handlers.end() && handler->second) {
+        clicking = true;
         handler->second(reinterpret_cast<WindowHandle>(dialog), WM_COMMAND, wparam, lparam);
         finish_send();
+        clicking = false;
     }
+    return TRUE;
+}
+
+// A close request (WM_CLOSE, or SC_CLOSE from Alt+F4 or the desktop) during a
+// send stops the send, as Escape does; the dialog then ends as when idle. The
+// stop is only ever asked for during a send: at another time it would silence
+// the next one.
+INT_PTR on_close(HWND dialog) {
+    if (clicking) {
+        platform::stop_send();
+    }
+    platform::end_dialog(reinterpret_cast<WindowHandle>(dialog), 0);
+    return TRUE;
+}
+
+// The session is ending: the program may end, and does so at once, before the
+// desktop goes on, since after WM_ENDSESSION it may be ended at any moment.
+// Nothing is to be heard any more, so the send is stopped whether or not one
+// is under way. A logoff that another program then cancels still ends it.
+INT_PTR on_session_end(HWND dialog) {
+    ending = true;
+    platform::stop_send();
+    platform::end_dialog(reinterpret_cast<WindowHandle>(dialog), 0);
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
     return TRUE;
 }
 
@@ -105,12 +136,14 @@ INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPAR
             return TRUE;
         case WM_COMMAND:
             return on_command(dialog, wparam, lparam);
+        case WM_CLOSE:
+            return on_close(dialog);
         case WM_SYSCOMMAND:
-            if ((wparam & 0xFFF0) != SC_CLOSE) {
-                return FALSE;
-            }
-            platform::end_dialog(reinterpret_cast<WindowHandle>(dialog), 0);
-            return TRUE;
+            return (wparam & 0xFFF0) == SC_CLOSE && on_close(dialog);
+        case WM_QUERYENDSESSION:
+            return on_session_end(dialog);
+        case WM_ENDSESSION:
+            return wparam && on_session_end(dialog);
         default:
             return FALSE;
     }
@@ -268,6 +301,10 @@ void platform::end_dialog(WindowHandle window, int) {
         state->ended = true;
         PostMessageA(hwnd_of(window), WM_NULL, 0, 0);
     }
+}
+
+bool platform::session_ending() {
+    return ending;
 }
 
 // Paint, timer and window-manager messages are handled at once; Escape stops

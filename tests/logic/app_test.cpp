@@ -2,6 +2,7 @@
 
 #include <clocale>
 
+#include "app/control_ids.h"
 #include "app/entry.h"
 #include "app/learn_code_window.h"
 #include "app/settings.h"
@@ -40,7 +41,9 @@ TEST_F(App, SettingsRecord) {
 // another opener keeps from being written (on Windows any reader, elsewhere a second
 // locked opener) is read and never written. First no file: Help, then Higher and Exit,
 // and the first window shows the values; then Learn Code, Close, File, Quit and a close
-// request, with the file held by another opener.
+// request, with the file held by another opener; last, with no file, Higher, Learn Code
+// and the desktop ending the program there: the settings are saved, and no farewell
+// or window follows.
 TEST_F(App, StartUpAndExit) {
 #ifdef _WIN32
     constexpr auto kHolderAccess = platform::FileAccess::read_only;
@@ -80,6 +83,11 @@ TEST_F(App, StartUpAndExit) {
               "modal Code From File -- " +
                   platform::working_drive_root() + ", end 1, modal Korvane, end 0, play 7992, ");
     platform::close_file(holder);
+    std::filesystem::remove(kSettingsFileName);
+    const std::string ended = run({{kHigherId, kLearnCodeId}, {testing::kSessionEnd}});
+    EXPECT_EQ(ended + testing::read_text(kSettingsFileName),
+              "priority, [\xB0\x04\x0A\x00] modal Korvane, play 5402, end 1, modal Korvane, end 0, "
+              "\xC4\x04\x0A\x00"s);
 }
 
 // Two clicks from a starting speed or pitch: the value moves inside its limits only,
@@ -131,9 +139,10 @@ TEST_F(App, LearnCode) {
 // the program goes on as after a finished send (the panel shows its text; Learn Code
 // and Code From File stay open), the Escape is used up, a later one acts as always
 // (Quit in Code From File), and "73" sounds whole at exit. An Escape during "73"
-// cuts it short. The Learn Code and Code From File rows open their window first.
+// cuts it short. The Learn Code and Code From File rows open their window first; a
+// stopped file is read no further than the character it was stopped in, however long.
 TEST_F(App, EscapeStopsASend) {
-    testing::write_text("e.txt", "tee");
+    testing::write_text("e.txt", "tee" + std::string(1 << 17, 'e'));
     const std::tuple<int, std::function<void(platform::WindowHandle)>, std::string> rows[] = {
         {0, [](auto w) { fake::state.click(w, 205); }, "(1500) -----... ...-- |0BQEH1KFEGHI open"},
         {0, [](auto w) { fake::state.click(w, 206); }, "(1500)...--... ...-- |mary is the  open"},
@@ -148,6 +157,7 @@ TEST_F(App, EscapeStopsASend) {
              browse_dir = here_;
              fake::state.control(w, 502) = {nullptr, "", {"e.txt"}, 0};  // e.txt alone, selected
              fake::state.click(w, 1);
+             EXPECT_EQ(fake::state.unheard, 2);  // the stopped "e"'s two pauses
          },
          "- . .--... ...-- | end"},
         {0, [](auto) {}, "--.|Korvane\r\nA t open"}};

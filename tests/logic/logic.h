@@ -35,12 +35,17 @@ inline std::string sounds() {
     return text;
 }
 
+// Stands for a control id in script_clicks: the desktop ending the program.
+inline constexpr int kSessionEnd = -1;
+
 // Queues the user of the next modal dialog: clicks the controls `ids` in turn, where
 // 0 stands for a request to close the dialog.
 inline void script_clicks(std::vector<int> ids) {
     fake::state.scripts.push_back([ids](platform::WindowHandle window) {
         for (const int id : ids) {
-            id ? fake::state.click(window, id) : fake::state.request_close(window);
+            id > 0    ? fake::state.click(window, id)
+            : id == 0 ? fake::state.request_close(window)
+                      : fake::state.end_session(window);
         }
     });
 }

@@ -1,8 +1,8 @@
 // What the Linux backend adds: files that are not regular files are refused
-// without waiting, and the help page opener, with a stand-in `xdg-open` first on
-// PATH that takes its time, then notes its argument and its nice value. The
-// process ends with these tests, so the raised priority, PATH and working
-// directory are not put back.
+// without waiting, ".." is resolved by a path's text, and the help page
+// opener, with a stand-in `xdg-open` first on PATH that takes its time, then
+// notes its argument and its nice value. The process ends with these tests, so
+// the raised priority, PATH and working directory are not put back.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/directory.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "tests/support/temp_dir.h"
@@ -29,6 +30,25 @@ TEST(PosixFilesTest, OnlyRegularFilesOpen) {
          {platform::FileAccess::read_only, platform::FileAccess::read_write_create}) {
         EXPECT_EQ(platform::open_file(dir / "pipe.txt", access), platform::kNoFile);
         EXPECT_EQ(platform::open_file(dir.path().string(), access), platform::kNoFile);
+    }
+}
+
+// ".." is taken from a path's text, as on Windows, so that it leads out of a
+// directory that is gone or is a file, or that cannot be read (which root, who
+// runs the tests, cannot make): listing, telling directories apart, opening.
+TEST(PosixDirectoryTest, DotDotLeadsOutByThePathsText) {
+    const testing::TempDir dir("posix");
+    testing::write_text(dir / "a.txt", "e");
+    for (const char* through : {"gone/../", "a.txt/../", "gone/./a.txt/..//../"}) {
+        const std::string path = dir / "" + through;
+        std::vector<std::string> names;
+        platform::list_directory_entries(path,
+                                         [&](const std::string& name) { names.push_back(name); });
+        EXPECT_EQ(names, std::vector<std::string>{"a.txt"}) << through;
+        EXPECT_TRUE(platform::is_directory(path)) << through;
+        const auto file = platform::open_file(path + "a.txt", platform::FileAccess::read_only);
+        EXPECT_NE(file, platform::kNoFile) << through;
+        platform::close_file(file);
     }
 }
 

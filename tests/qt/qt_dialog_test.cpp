@@ -114,9 +114,10 @@ TEST(QtDialogTest, KeysClickButNeverCloseAndTheFrameIsCentred) {
 // rounded half up, as the average width is: 338 / 52 is 6.5, so 7. Lines and
 // captions are UTF-8; a sorted list orders them as the locale does ignoring
 // case, a line after those equal to it; a line keeps its bytes, and neither a
-// Ctrl+click nor a click below the lines takes the selection away. A close
-// request ends the modal run, and the handle then names nothing, not even a
-// newer dialog.
+// Ctrl+click nor a click below the lines takes the selection away; in a list
+// refilled, with none selected, End selects the last line, Down the first. A
+// close request ends the modal run, and the handle then names nothing, not
+// even a newer dialog.
 TEST(QtDialogTest, AListDialogInDialogUnitsFromItsLinesToItsEnd) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const auto window = make_dialog({list, box});
@@ -145,6 +146,13 @@ TEST(QtDialogTest, AListDialogInDialogUnitsFromItsLinesToItsEnd) {
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, Qt::ControlModifier, caf);
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, {5, lines->viewport()->height() - 5});
     EXPECT_EQ(platform::selected_list_line(window, 502), "caf\xE9");
+    for (const auto& [key, selected] : {std::pair{Qt::Key_End, "zèbre"}, {Qt::Key_Down, ".."}}) {
+        platform::clear_list(window, 502);
+        platform::add_list_line(window, 502, "..");
+        platform::add_list_line(window, 502, "zèbre");
+        QTest::keyClick(lines, key);
+        EXPECT_EQ(platform::selected_list_line(window, 502), selected) << "a refilled list";
+    }
     QMetaObject::invokeMethod(&dialog, "close", Qt::QueuedConnection);
     platform::run_modal(window);
     make_dialog({list});

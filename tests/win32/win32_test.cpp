@@ -12,6 +12,7 @@
 #include "platform/dialog.h"
 #include "platform/directory.h"
 #include "platform/files.h"
+#include "platform/sleep.h"
 #include "platform/win32/drive_root.h"
 #include "tests/support/temp_dir.h"
 
@@ -29,21 +30,32 @@ int on_click(platform::WindowHandle window, UINT message, WPARAM wparam, std::in
     return 1;
 }
 
+// Sends a minute's pause and notes its click only if the send ended within a
+// second, as the close request that comes meanwhile must make it.
+int send_a_minute(platform::WindowHandle, UINT, WPARAM wparam, std::intptr_t) {
+    const DWORD start = GetTickCount();
+    platform::sleep_ms(60000);
+    clicks.push_back(GetTickCount() - start < 1000 ? static_cast<int>(wparam) : -1);
+    return 1;
+}
+
 const ControlLayout list{502, list_box, "", 5, 5, 100, 80, platform::kTabStop, nullptr};
 const ControlLayout go{1, push_button, "&Go", 10, 100, 40, 14, platform::kTabStop, on_click};
 const ControlLayout quit{2, push_button, "&Quit", 60, 100, 40, 14, platform::kTabStop, on_click};
+const ControlLayout send{1,  push_button,        "&Send",      10, 100, 40,
+                         14, platform::kTabStop, send_a_minute};
 const ControlLayout zed{9, push_button, "&Zed", 160, 100, 40, 14, platform::kTabStop, on_click};
 
 // The list, first, has the focus; the key is posted to its queue, where the
 // dialog's modal loop meets it as it meets a typed one. After it come Alt+Z,
-// which clicks Zed if the dialog still runs, and a close request. The dialog
-// and Zed are placed in dialog units of the template's font.
+// which clicks Zed if the dialog still runs, and a close request, which stops
+// a send under way. The dialog and Zed are placed in dialog units of the
+// template's font.
 TEST(Win32Test, KeysFollowTheDialogManagerAndGeometryIsInDialogUnits) {
     const std::tuple<std::vector<ControlLayout>, WPARAM, int> cases[] = {
-        {{list, go, quit, zed}, VK_RETURN, 1},
-        {{list, quit, zed}, VK_RETURN, 9},
-        {{list, go, quit, zed}, VK_ESCAPE, 2},
-        {{list, go, zed}, VK_ESCAPE, 9},
+        {{list, go, quit, zed}, VK_RETURN, 1},   {{list, quit, zed}, VK_RETURN, 9},
+        {{list, go, quit, zed}, VK_ESCAPE, 2},   {{list, go, zed}, VK_ESCAPE, 9},
+        {{list, send, quit, zed}, VK_RETURN, 1},
     };
     for (const auto& [controls, key, clicked] : cases) {
         const auto window = platform::create_dialog("Test", 300, 150);
