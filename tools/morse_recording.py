@@ -47,7 +47,8 @@ def schedule(text):
 def length(text, wpm, pitch):
     kinds, dots = schedule(text)
     images = dict(zip(".-", IMAGES[1200 // wpm, pitch]))
-    return sum(images[kind][0] for kind in kinds) + round(sum(dots) * (1200 // wpm) * 44.1)
+    # A send's pauses come to whole samples, the fraction carried from one to the next.
+    return sum(images[kind][0] for kind in kinds) + sum(dots) * (1200 // wpm) * 441 // 10
 
 
 # The text of elements and their pauses: after a character's 4 dots, every 7

@@ -55,8 +55,7 @@ void for_each_dialog(Action action) {
     }
 }
 
-// Nothing is to be heard after this, so the send is stopped whether or not
-// one is under way: a stop that would silence the next send silences nothing.
+// Any send under way stops, the farewell too: nothing is to be heard after this.
 void end_session() {
     ending = true;
     platform::stop_send();

@@ -93,13 +93,10 @@ void DialogWindow::done(int result) {
 }
 
 // A close request (the window manager's close, Alt+F4) during a send stops
-// the send, as Escape does; QDialog then ends the dialog as it would when idle.
-// The stop is only ever asked for during a send: asked for at another time, it
-// would silence the next one.
+// the send, as Escape does (outside a send a stop does nothing); QDialog then
+// ends the dialog as it would when idle.
 void DialogWindow::closeEvent(QCloseEvent* event) {
-    if (clicking_) {
-        platform::stop_send();
-    }
+    platform::stop_send();
     QDialog::closeEvent(event);
 }
 
@@ -176,13 +173,11 @@ bool DialogWindow::click_access_key(const QKeyEvent& event) const {
     return false;
 }
 
-void DialogWindow::click(int id) {
+void DialogWindow::click(int id) const {
     const Control* c = find(id);
     if (!ended_ && c && c->handler) {
-        clicking_ = true;
         c->handler(handle_, platform::kWmCommand, platform::click_wparam(id), 0);
         finish_send();
-        clicking_ = false;
     }
 }
 

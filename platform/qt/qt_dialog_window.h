@@ -61,7 +61,7 @@ class DialogWindow final : public QDialog {
     // on a control that takes no typing; false when no button answers.
     bool click_access_key(const QKeyEvent& event) const;
     // Delivers a click on control `id` to its handler; kNoControl clicks nothing.
-    void click(int id);
+    void click(int id) const;
     // Moves the dialog so that its frame, as far as it is known, is centred on the primary screen.
     void centre_frame();
 
@@ -71,7 +71,6 @@ class DialogWindow final : public QDialog {
     QSize centred_frame_;  // the frame size the dialog was last centred with
     QEventLoop run_;
     bool ended_ = false;
-    bool clicking_ = false;  // a handler, and any send it makes, is under way
 };
 
 // The dialog behind `window`, or nullptr once it has ended (or never existed).

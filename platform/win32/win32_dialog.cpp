@@ -68,8 +68,6 @@ bool is_input(UINT message) {
            (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
-// Whether a click handler, and any send it makes, is under way.
-bool clicking = false;
 // Whether the desktop has asked the program to end.
 bool ending = false;
 
@@ -98,30 +96,25 @@ INT_PTR on_command(HWND dialog, WPARAM wparam, LPARAM lparam) {
     }
     const auto handler = state->handlers.find(LOWORD(wparam));
     if (handler != state->handlers.end() && handler->second) {
-        clicking = true;
         handler->second(reinterpret_cast<WindowHandle>(dialog), WM_COMMAND, wparam, lparam);
         finish_send();
-        clicking = false;
     }
     return TRUE;
 }
 
 // A close request (WM_CLOSE, or SC_CLOSE from Alt+F4 or the desktop) during a
-// send stops the send, as Escape does; the dialog then ends as when idle. The
-// stop is only ever asked for during a send: at another time it would silence
-// the next one.
+// send stops the send, as Escape does (outside a send a stop does nothing);
+// the dialog then ends as when idle.
 INT_PTR on_close(HWND dialog) {
-    if (clicking) {
-        platform::stop_send();
-    }
+    platform::stop_send();
     platform::end_dialog(reinterpret_cast<WindowHandle>(dialog), 0);
     return TRUE;
 }
 
 // The session is ending: the program may end, and does so at once, before the
 // desktop goes on, since after WM_ENDSESSION it may be ended at any moment.
-// Nothing is to be heard any more, so the send is stopped whether or not one
-// is under way. A logoff that another program then cancels still ends it.
+// Any send under way stops: nothing is to be heard any more. A logoff that another program then
+// cancels still ends it.
 INT_PTR on_session_end(HWND dialog) {
     ending = true;
     platform::stop_send();
