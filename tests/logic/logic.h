@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/app_values.h"
+#include "app/control_ids.h"
 #include "app/main_window.h"
 #include "morse/morse_values.h"
 #include "morse/timing.h"
@@ -35,12 +36,14 @@ inline std::string sounds() {
     return text;
 }
 
-// Queues the user of the next modal dialog: clicks the controls `ids` in turn, where
-// 0 stands for a request to close the dialog.
+// In a script of clicks, a request to close the dialog: no control has this id.
+inline constexpr int kCloseRequest = platform::kNoControl;
+
+// Queues the user of the next modal dialog: clicks the controls `ids` in turn.
 inline void script_clicks(std::vector<int> ids) {
     fake::state.scripts.push_back([ids](platform::WindowHandle window) {
         for (const int id : ids) {
-            id ? fake::state.click(window, id) : fake::state.request_close(window);
+            id == kCloseRequest ? fake::state.request_close(window) : fake::state.click(window, id);
         }
     });
 }
