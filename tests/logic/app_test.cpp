@@ -22,7 +22,7 @@ TEST_F(App, SettingsRecord) {
     const struct {
         const char* name;
         std::string file;
-        std::int32_t pitch_hz, speed_wpm, dot_ms;
+        int pitch_hz, speed_wpm, dot_ms;
         std::string saved;
     } rows[] = {{"an empty file", ""s, 1200, 10, 120, "\xB0\x04\x0A\x00"s},
                 {"half the pitch alone", "\x58"s, 88, 10, 120, "\x58\x00\x0A\x00"s},
@@ -101,12 +101,8 @@ TEST_F(App, StartUpAndExit) {
 TEST_F(App, SpeedAndPitchButtons) {
     const struct {
         const char* name;
-        int button;
-        std::int32_t speed, pitch;
-        int box;
-        const char* shown;
-        const char* first_play;
-        const char* heard;
+        int button, speed, pitch, box;
+        const char *shown, *first_play, *heard;
     } rows[] = {{"Faster up to 45 wpm", kFasterId, 44, 1200, kSpeedBoxId, " 45 WPM", "play 1147",
                  ".(26).(26).(26)-(26)(78).(26).(26).(26)-(26)(78)"},
                 {"Slower down to 5 wpm", kSlowerId, 6, 1200, kSpeedBoxId, " 5 WPM", "play 10656",
@@ -163,8 +159,7 @@ TEST_F(App, EscapeStopsASend) {
         const char* name;
         int opener;
         std::function<void(platform::WindowHandle)> user;
-        const char* heard;
-        const char* panel_start;  // "" where the window has no text panel
+        const char *heard, *panel_start;  // "" where the window has no text panel
         bool open_after_escape;
     } rows[] = {{"Random Code", 0, [](auto w) { fake::state.click(w, kRandomCodeId); },
                  "(1500) -----... ...-- ", "0BQEH1KFEGHI", true},
@@ -179,7 +174,6 @@ TEST_F(App, EscapeStopsASend) {
                 {"Go in Code From File", kFileId,
                  [this](auto w) {
                      browse_dir = here_;
-                     // e.txt alone, selected
                      fake::state.control(w, kFileListId) = {nullptr, "", {"e.txt"}, 0};
                      fake::state.click(w, kGoId);
                  },
@@ -202,9 +196,8 @@ TEST_F(App, EscapeStopsASend) {
         fake::state.scripts.push_back([&](platform::WindowHandle w) {
             row.user(w);
             const auto& controls = fake::state.dialog(w).controls;
-            if (controls.contains(kTextPanelId)) {
-                panel_start = controls.at(kTextPanelId).text.substr(0, 12);
-            }
+            const bool has_panel = controls.contains(kTextPanelId);
+            panel_start = has_panel ? controls.at(kTextPanelId).text.substr(0, 12) : "";
             fake::state.press_escape(w);
             open_after_escape = fake::state.journal.back() != "end 1";
             fake::state.request_close(w);

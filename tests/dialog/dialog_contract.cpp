@@ -1,0 +1,104 @@
+// The dialog contract that every windows backend keeps: Enter clicks the
+// focused push button, else control 1; Escape clicks control 2 and ends
+// nothing; a marked letter clicks its button with Alt from anywhere, and alone
+// (with or without Shift, never with Ctrl) unless the focus takes typing, as a
+// text or list box does; a sorted list keeps its lines in order and reports the
+// selected one; a click that ends the dialog is its last, and a close request
+// ends its run.
+
+#include "tests/dialog/dialog_contract.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/keyboard_rules.h"
+
+namespace korvane {
+namespace {
+
+using enum platform::ControlKind;
+using platform::ControlLayout;
+using platform::kConfirmId;
+using platform::kSorted;
+using platform::kTabStop;
+
+constexpr int kOtherId = 7;
+constexpr int kEndId = 9;
+constexpr int kBoxId = 301;
+constexpr int kListId = 502;
+
+// Each click, as its button's name and the list's selected line, if any.
+std::vector<std::string> clicks;
+
+int record(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+           std::intptr_t) {
+    static const std::map<std::uintptr_t, std::string> names{
+        {kConfirmId, "Go"}, {platform::kCancelId, "Quit"}, {kOtherId, "Other"}, {kEndId, "End"}};
+    const std::string line = platform::selected_list_line(window, kListId);
+    clicks.push_back(!platform::is_button_click(message, wparam)
+                         ? "not a click"
+                         : names.at(wparam & 0xFFFFu) + (line.empty() ? "" : " on " + line));
+    return 1;
+}
+
+int record_and_end(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+                   std::intptr_t lparam) {
+    platform::end_dialog(window, 1);
+    return record(window, message, wparam, lparam);
+}
+
+const ControlLayout go{kConfirmId, push_button, "&Go", 10, 100, 40, 14, kTabStop, record};
+const ControlLayout quit{
+    platform::kCancelId, push_button, "&Quit", 60, 100, 40, 14, kTabStop, record};
+const ControlLayout other{kOtherId, push_button, "&Other", 110, 100, 40, 14, kTabStop, record};
+const ControlLayout end{kEndId, push_button, "&End", 160, 100, 40, 14, kTabStop, record_and_end};
+const ControlLayout box{kBoxId, edit, "", 130, 9, 61, 13, kTabStop | platform::kReadOnly, nullptr};
+const ControlLayout list{kListId, list_box, "", 5, 5, 100, 80, kTabStop | kSorted, nullptr};
+
+// The first control of a row has the focus; its keys are typed in turn.
+TEST(DialogContract, KeysListsAndTheEnd) {
+    const struct {
+        const char* name;
+        std::vector<ControlLayout> controls;
+        std::vector<const char*> keys;
+        std::vector<std::string> clicked;
+        std::vector<const char*> lines = {};
+    } rows[] = {
+        {"Enter and Alt from a box",
+         {box, go, other},
+         {"Return", "Num+Enter", "Alt+O", "O"},
+         {"Go", "Go", "Other"}},
+        {"Enter on a focused button", {other, go}, {"Return", "Esc"}, {"Other"}},
+        {"Escape ends nothing", {box, quit, other}, {"Return", "Esc", "Alt+O"}, {"Quit", "Other"}},
+        {"a letter alone", {go, quit, other}, {"O", "Shift+O", "Ctrl+O"}, {"Other", "Other"}},
+        {"a letter typed into a list",
+         {list, go, other},
+         {"Return", "O", "Alt+O"},
+         {"Go", "Other"}},
+        {"a sorted list",
+         {list, go},
+         {"Alt+G", "Down", "Home", "Alt+G", "Down", "Alt+G", "Down", "Alt+G"},
+         {"Go", "Go on ..", "Go on A", "Go on b"},
+         {"b", "..", "A", "c"}},
+        {"a click that ends the dialog", {go, end}, {"Alt+E", "Alt+G"}, {"End"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clicks.clear();
+        const auto window = platform::create_dialog("Test", 300, 150);
+        for (const auto& control : row.controls) {
+            platform::add_control(window, control);
+        }
+        for (const char* line : row.lines) {
+            platform::add_list_line(window, kListId, line);
+        }
+        testing::type_then_close(window, row.keys);
+        platform::run_modal(window);
+        EXPECT_EQ(clicks, row.clicked);
+    }
+}
+
+}  // namespace
+}  // namespace korvane
