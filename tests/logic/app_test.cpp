@@ -19,27 +19,22 @@ using App = testing::Logic;
 // read as 0 and a speed below 1 as 10. Saving writes the record back and leaves every
 // byte behind it alone.
 TEST_F(App, SettingsRecord) {
-    const struct {
-        const char* name;
-        std::string file;
-        int pitch_hz, speed_wpm, dot_ms;
-        std::string saved;
-    } rows[] = {{"an empty file", ""s, 1200, 10, 120, "\xB0\x04\x0A\x00"s},
-                {"half the pitch alone", "\x58"s, 88, 10, 120, "\x58\x00\x0A\x00"s},
-                {"bytes behind the record", "\x58\x02\x14\x00\xA1\xA2\xA3\xA4"s, 600, 20, 60,
-                 "\x58\x02\x14\x00\xA1\xA2\xA3\xA4"s},
-                {"the lowest values", "\x00\x80\x00\x80"s, -32768, 10, 120, "\x00\x80\x0A\x00"s},
-                {"the highest values", "\xFF\x7F\xFF\x7F"s, 32767, 32767, 0, "\xFF\x7F\xFF\x7F"s},
-                {"the slowest speed kept", "\x00\x00\x01\x00"s, 0, 1, 1200, "\x00\x00\x01\x00"s}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        testing::write_text(kSettingsFileName, row.file);
+    const std::tuple<const char*, std::string, int, int, int, std::string> rows[] = {
+        {"an empty file", ""s, 1200, 10, 120, "\xB0\x04\x0A\x00"s},
+        {"half the pitch alone", "\x58"s, 88, 10, 120, "\x58\x00\x0A\x00"s},
+        {"a longer file", "\x58\x02\x14\x00\xA1\xA2"s, 600, 20, 60, "\x58\x02\x14\x00\xA1\xA2"s},
+        {"the lowest values", "\x00\x80\x00\x80"s, -32768, 10, 120, "\x00\x80\x0A\x00"s},
+        {"the highest values", "\xFF\x7F\xFF\x7F"s, 32767, 32767, 0, "\xFF\x7F\xFF\x7F"s},
+        {"the slowest speed kept", "\x00\x00\x01\x00"s, 0, 1, 1200, "\x00\x00\x01\x00"s}};
+    for (const auto& [name, file, pitch, speed, dot, saved] : rows) {
+        SCOPED_TRACE(name);
+        testing::write_text(kSettingsFileName, file);
         load_settings();
-        EXPECT_EQ(pitch_hz, row.pitch_hz);
-        EXPECT_EQ(speed_wpm, row.speed_wpm);
-        EXPECT_EQ(dot_ms, row.dot_ms);
+        EXPECT_EQ(pitch_hz, pitch);
+        EXPECT_EQ(speed_wpm, speed);
+        EXPECT_EQ(dot_ms, dot);
         save_settings();
-        EXPECT_EQ(testing::read_text(kSettingsFileName), row.saved);
+        EXPECT_EQ(testing::read_text(kSettingsFileName), saved);
     }
 }
 
@@ -99,29 +94,26 @@ TEST_F(App, StartUpAndExit) {
 // its box shows it, and each click sends "V" at the new speed and pitch (the journal
 // gives the first play's samples).
 TEST_F(App, SpeedAndPitchButtons) {
-    const struct {
-        const char* name;
-        int button, speed, pitch, box;
-        const char *shown, *first_play, *heard;
-    } rows[] = {{"Faster up to 45 wpm", kFasterId, 44, 1200, kSpeedBoxId, " 45 WPM", "play 1147",
-                 ".(26).(26).(26)-(26)(78).(26).(26).(26)-(26)(78)"},
-                {"Slower down to 5 wpm", kSlowerId, 6, 1200, kSpeedBoxId, " 5 WPM", "play 10656",
-                 ".(240).(240).(240)-(240)(720).(240).(240).(240)-(240)(720)"},
-                {"Lower down to 400 Hz", kLowerId, 10, 420, kPitchBoxId, " 400 HZ", "play 5328",
-                 "...- ...- "},
-                {"Higher up to 3000 Hz", kHigherId, 10, 2980, kPitchBoxId, " 3000 HZ", "play 5400",
-                 "...- ...- "}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    using Row = std::tuple<const char*, int, int, int, int, const char*, const char*, const char*>;
+    const Row rows[] = {
+        {"Faster up to 45 wpm", kFasterId, 44, 1200, kSpeedBoxId, " 45 WPM", "play 1147",
+         ".(26).(26).(26)-(26)(78).(26).(26).(26)-(26)(78)"},
+        {"Slower down to 5 wpm", kSlowerId, 6, 1200, kSpeedBoxId, " 5 WPM", "play 10656",
+         ".(240).(240).(240)-(240)(720).(240).(240).(240)-(240)(720)"},
+        {"Lower to 400 Hz", kLowerId, 10, 420, kPitchBoxId, " 400 HZ", "play 5328", "...- ...- "},
+        {"Higher to 3000 Hz", kHigherId, 10, 2980, kPitchBoxId, " 3000 HZ", "play 5400",
+         "...- ...- "}};
+    for (const auto& [name, button, speed, pitch, box, shown, first_play, heard] : rows) {
+        SCOPED_TRACE(name);
         fake::state = {};
-        speed_wpm = row.speed;
-        pitch_hz = row.pitch;
+        speed_wpm = speed;
+        pitch_hz = pitch;
         recompute_timing();
-        testing::script_clicks({row.button, row.button, testing::kCloseRequest});
+        testing::script_clicks({button, button, testing::kCloseRequest});
         show_main_window();
-        EXPECT_EQ(fake::state.control(current_window, row.box).text, row.shown);
-        EXPECT_EQ(fake::state.journal.at(1), row.first_play);
-        EXPECT_EQ(testing::sounds(), row.heard);
+        EXPECT_EQ(fake::state.control(current_window, box).text, shown);
+        EXPECT_EQ(fake::state.journal.at(1), first_play);
+        EXPECT_EQ(testing::sounds(), heard);
     }
 }
 

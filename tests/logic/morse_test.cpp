@@ -21,10 +21,7 @@ TEST_F(Morse, Elements) {
     EXPECT_EQ(std::string(dit_image.begin(), dit_image.begin() + 44),
               "RIFF\xC4\x29\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xAC\0\0\x88\x58\x01\0\x02\0\x10\0"
               "data\xA0\x29\0\0"s);  // 10 wpm, 1200 Hz
-    const struct {
-        const char* name;
-        std::int32_t speed, pitch, word_gap_ms, dot_samples, dash_samples, at, sample;
-    } rows[] = {
+    const std::tuple<const char*, int, int, int, int, int, int, int> rows[] = {
         {"the default", 10, 1200, 840, 5328, 15984, 9, 32743},
         {"a cycle that lands on the limit exactly", 10, 3675, 840, 5733, 17199, 13, 0},
         {"the last sample of a dot", 20, 700, 420, 2646, 7938, 2645, -3262},
@@ -33,17 +30,17 @@ TEST_F(Morse, Elements) {
         {"the slowest, whole cycles taken", 5, 1225, 1680, 10878, 32634, 36, 0},
         {"whole cycles whose last phase is not taken", 5, 2100, 1680, 10584, 31752, 20, -9656},
         {"the longest element a settings file asks for", 1, 32767, 8400, 78640, 235922, 3, -32728}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        speed_wpm = row.speed;
-        pitch_hz = row.pitch;
+    for (const auto& [name, speed, pitch, gap, dot, dash, at, value] : rows) {
+        SCOPED_TRACE(name);
+        speed_wpm = speed;
+        pitch_hz = pitch;
         recompute_timing();
         build_tones();
-        const std::uint8_t* sample = dit_image.data() + 44 + 2 * row.at;
-        EXPECT_EQ(word_gap_ms, row.word_gap_ms);
-        EXPECT_EQ(platform::wave_sample_count(dit_image.data()), row.dot_samples);
-        EXPECT_EQ(platform::wave_sample_count(dah_image.data()), row.dash_samples);
-        EXPECT_EQ(static_cast<std::int16_t>(sample[0] | sample[1] << 8), row.sample);
+        const std::uint8_t* sample = dit_image.data() + 44 + 2 * at;
+        EXPECT_EQ(word_gap_ms, gap);
+        EXPECT_EQ(platform::wave_sample_count(dit_image.data()), dot);
+        EXPECT_EQ(platform::wave_sample_count(dah_image.data()), dash);
+        EXPECT_EQ(static_cast<std::int16_t>(sample[0] | sample[1] << 8), value);
     }
 }
 
@@ -51,19 +48,15 @@ TEST_F(Morse, Elements) {
 // "x" makes the character pause alone; bytes above 95 lose bits 5 and 7. The
 // whole table is heard in the test of practice files.
 TEST_F(Morse, Sender) {
-    const struct {
-        const char* name;
-        const char* text;
-        const char* heard;
-    } rows[] = {{"characters whose code is \"x\"", ":@`", "   "},
-                {"bytes above 127 folded onto letters", "\xE5\xC1\xEC", ". .- .-.. "},
-                {"characters outside the table", "E!+[_{\x7F\x9E\x01\t E", ". / . "}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const char* rows[][3] = {{"characters whose code is \"x\"", ":@`", "   "},
+                             {"bytes above 127 folded onto letters", "\xE5\xC1\xEC", ". .- .-.. "},
+                             {"characters outside the table", "E!+[_{\x7F\x9E\x01\t E", ". / . "}};
+    for (const auto& [name, text, heard] : rows) {
+        SCOPED_TRACE(name);
         fake::state = {};
-        send_text = row.text;
+        send_text = text;
         send_morse();
-        EXPECT_EQ(testing::sounds(), row.heard);
+        EXPECT_EQ(testing::sounds(), heard);
     }
 }
 

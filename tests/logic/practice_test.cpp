@@ -30,40 +30,25 @@ using Practice = testing::Logic;
 // a blank takes the name in front. At 8:39:14: 1 15 1 20 3 4 2 47 1 4 9 7 2 33 33, so
 // no swap.
 TEST_F(Practice, Generators) {
-    const struct {
-        const char* name;
-        int button;
-        platform::TimeOfDay time;
-        std::string heard_first, shown;
-    } rows[] = {
-        {"random code, characters without a code",
-         kRandomCodeId,
-         {9, 41, 27, 514},
-         "|,|Q|L|V",
+    using Row = std::tuple<const char*, int, int, int, int, int, std::string, std::string>;
+    const Row rows[] = {
+        {"random code, no codes", kRandomCodeId, 9, 41, 27, 514, "|,|Q|L|V",
          ",QLVZPO-6/86,G91-LBQ?3OO,AYCAOTCSAX36J-9XDSUGECT?"},
-        {"random code, a second line",
-         kRandomCodeId,
-         {12, 0, 3, 0},
-         "|C|9|P|R",
+        {"random code, two lines", kRandomCodeId, 12, 0, 3, 0, "|C|9|P|R",
          "C9PROEI9HH735CYPDM-P4M/SU?96J67S?JKBTT?F4.ACSNIDTR\r\nDM9S"},
-        {"QSO practice, both swaps",
-         kQsoPracticeId,
-         {21, 58, 59, 194},
+        {"QSO, both swaps", kQsoPracticeId, 21, 58, 59, 194,
          "|vvv  vvv      |russ is the name hr.  |",
          "russ is the name hr.\r\nhr wx is windy and temp is 64 degrees.\r\nur rst is  3 6 8.\r\nhr"
          " qth is hereford, az.\r\nhr rig is a Century/21 working into a g5rv.\r\nso, hw cpy?\r\n"},
-        {"QSO practice, no swap",
-         kQsoPracticeId,
-         {8, 39, 14, 0},
-         "|vvv  vvv      |great copy, pete.  |",
+        {"QSO, no swap", kQsoPracticeId, 8, 39, 14, 0, "|vvv  vvv      |great copy, pete.  |",
          "great copy, pete.\r\nmy qth is wichitah, ks.\r\nmy station consists of a Kenwood 940 "
          "driving a yagi beam.\r\nhr the sky is overcast and about 47 degrees.\r\nur rst is  4 9 7."
          "\r\nhow is everything on your end?\r\n"}};
     speed_wpm = 11;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, button, hours, minutes, seconds, ms, heard_first, shown] : rows) {
+        SCOPED_TRACE(name);
         fake::state = {};
-        fake::state.start_of_day = row.time;
+        fake::state.start_of_day = {hours, minutes, seconds, ms};
         std::string heard;
         fake::state.on_call = [&](const std::string& line) {
             if (line.starts_with("play") && !heard.ends_with("|" + send_text)) {
@@ -71,10 +56,10 @@ TEST_F(Practice, Generators) {
                 EXPECT_EQ(fake::state.control(current_window, kTextPanelId).text, credits_text);
             }
         };
-        testing::script_clicks({row.button, testing::kCloseRequest});
+        testing::script_clicks({button, testing::kCloseRequest});
         show_main_window();
-        EXPECT_EQ(heard.substr(0, row.heard_first.size()), row.heard_first);
-        EXPECT_EQ(fake::state.control(current_window, kTextPanelId).text, row.shown);
+        EXPECT_EQ(heard.substr(0, heard_first.size()), heard_first);
+        EXPECT_EQ(fake::state.control(current_window, kTextPanelId).text, shown);
     }
 }
 
@@ -114,15 +99,13 @@ TEST_F(Practice, CodeFromFile) {
     show_file_window();
     EXPECT_EQ(testing::sounds(), ". ");
     EXPECT_FALSE(std::filesystem::exists("sub/inner.txt"));
-    const struct {
-        const char* name;
-        std::string dir;
-    } unlistable[] = {{"a missing directory", here_ + "missing" + sep},
-                      {"a path too long with its wildcard",
-                       here_ + std::string(platform::kMaxPathLength - 3 - here_.size(), sep[0])}};
-    for (const auto& row : unlistable) {
-        SCOPED_TRACE(row.name);
-        browse_dir = row.dir;
+    const std::pair<const char*, std::string> unlistable[] = {
+        {"a missing directory", here_ + "missing" + sep},
+        {"a path too long with its wildcard",
+         here_ + std::string(platform::kMaxPathLength - 3 - here_.size(), sep[0])}};
+    for (const auto& [name, dir] : unlistable) {
+        SCOPED_TRACE(name);
+        browse_dir = dir;
         list_directory();
         EXPECT_EQ(FileList, std::vector<std::string>{".."});
     }
