@@ -58,12 +58,13 @@ void testing::type_then_close(platform::WindowHandle window, const std::vector<c
 
 // The dialog and a control are placed in dialog units of the template's font.
 TEST(Win32Test, GeometryIsInDialogUnits) {
+    constexpr int kButtonId = 9;
     const auto window = platform::create_dialog("Test", 300, 150);
-    platform::add_control(window, {9, push_button, "&Zed", 160, 100, 40, 14, 0, nullptr});
+    platform::add_control(window, {kButtonId, push_button, "&Zed", 160, 100, 40, 14, 0, nullptr});
     const HWND dialog = reinterpret_cast<HWND>(window);
     RECT units[] = {{0, 0, 300, 150}, {160, 100, 200, 114}}, placed[2]{};
     GetClientRect(dialog, &placed[0]);
-    GetWindowRect(GetDlgItem(dialog, 9), &placed[1]);
+    GetWindowRect(GetDlgItem(dialog, kButtonId), &placed[1]);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed[1]), 2);
     const auto corners = [](const RECT& r) { return std::array{r.left, r.top, r.right, r.bottom}; };
     for (int i = 0; i < 2; ++i) {
