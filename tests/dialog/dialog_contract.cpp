@@ -15,27 +15,21 @@
 
 #include "platform/keyboard_rules.h"
 
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
 using enum platform::ControlKind;
-using platform::ControlLayout;
-using platform::kConfirmId;
-using platform::kSorted;
 using platform::kTabStop;
 
 constexpr int kOtherId = 7;
 constexpr int kEndId = 9;
-constexpr int kBoxId = 301;
-constexpr int kListId = 502;
-
-// Each click, as its button's name and the list's selected line, if any.
-std::vector<std::string> clicks;
 
 int record(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
            std::intptr_t) {
-    static const std::map<std::uintptr_t, std::string> names{
-        {kConfirmId, "Go"}, {platform::kCancelId, "Quit"}, {kOtherId, "Other"}, {kEndId, "End"}};
+    static const std::map<std::uintptr_t, std::string> names{{platform::kConfirmId, "Go"},
+                                                             {platform::kCancelId, "Quit"},
+                                                             {kOtherId, "Other"},
+                                                             {kEndId, "End"}};
     const std::string line = platform::selected_list_line(window, kListId);
     clicks.push_back(!platform::is_button_click(message, wparam)
                          ? "not a click"
@@ -49,19 +43,30 @@ int record_and_end(platform::WindowHandle window, std::uint32_t message, std::ui
     return record(window, message, wparam, lparam);
 }
 
-const ControlLayout go{kConfirmId, push_button, "&Go", 10, 100, 40, 14, kTabStop, record};
-const ControlLayout quit{
+}  // namespace
+
+std::vector<std::string> clicks;
+
+const platform::ControlLayout go{
+    platform::kConfirmId, push_button, "&Go", 10, 100, 40, 14, kTabStop, record};
+const platform::ControlLayout quit{
     platform::kCancelId, push_button, "&Quit", 60, 100, 40, 14, kTabStop, record};
-const ControlLayout other{kOtherId, push_button, "&Other", 110, 100, 40, 14, kTabStop, record};
-const ControlLayout end{kEndId, push_button, "&End", 160, 100, 40, 14, kTabStop, record_and_end};
-const ControlLayout box{kBoxId, edit, "", 130, 9, 61, 13, kTabStop | platform::kReadOnly, nullptr};
-const ControlLayout list{kListId, list_box, "", 5, 5, 100, 80, kTabStop | kSorted, nullptr};
+const platform::ControlLayout other{kOtherId, push_button, "&Other", 110,   100,
+                                    40,       14,          kTabStop, record};
+const platform::ControlLayout end{kEndId, push_button, "&End",   160,           100,
+                                  40,     14,          kTabStop, record_and_end};
+const platform::ControlLayout box{kBoxId, edit, "", 130, 9, 61, 13, kTabStop | platform::kReadOnly,
+                                  nullptr};
+const platform::ControlLayout list{
+    kListId, list_box, "", 5, 5, 100, 80, kTabStop | platform::kSorted, nullptr};
+
+namespace {
 
 // The first control of a row has the focus; its keys are typed in turn.
 TEST(DialogContract, KeysListsAndTheEnd) {
     const struct {
         const char* name;
-        std::vector<ControlLayout> controls;
+        std::vector<platform::ControlLayout> controls;
         std::vector<const char*> keys;
         std::vector<std::string> clicked;
         std::vector<const char*> lines = {};
@@ -94,11 +99,11 @@ TEST(DialogContract, KeysListsAndTheEnd) {
         for (const char* line : row.lines) {
             platform::add_list_line(window, kListId, line);
         }
-        testing::type_then_close(window, row.keys);
+        type_then_close(window, row.keys);
         platform::run_modal(window);
         EXPECT_EQ(clicks, row.clicked);
     }
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

@@ -22,12 +22,10 @@
 
 namespace korvane {
 
-using enum platform::ControlKind;
 using platform::ControlLayout;
-
-constexpr int kOtherId = 7;
-constexpr int kBoxId = 301;
-constexpr int kListId = 502;
+using testing::clicks;
+using testing::kBoxId;
+using testing::kListId;
 
 // Keys go through the window system, as a user's do, so that shortcuts see them.
 void press(platform::WindowHandle window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -65,9 +63,8 @@ platform::WindowHandle make_dialog(const std::vector<ControlLayout>& controls) {
 // even a newer dialog.
 TEST(QtDialogTest, AListDialogInDialogUnitsFromItsLinesToItsEnd) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const ControlLayout box{kBoxId, edit, "", 130, 9, 61, 13, platform::kTabStop, nullptr};
-    const ControlLayout list{kListId, list_box, "", 5, 5, 100, 140, platform::kSorted, nullptr};
-    const auto window = make_dialog({list, box});
+    clicks.clear();
+    const auto window = make_dialog({testing::list, testing::box});
     qt::DialogWindow& dialog = *qt::find_dialog(window);
     const QFontMetrics font(QFont("MS Sans Serif", 8));
     const auto base = qt::dialog_base_units(
@@ -97,18 +94,12 @@ TEST(QtDialogTest, AListDialogInDialogUnitsFromItsLinesToItsEnd) {
     QMetaObject::invokeMethod(&dialog, "close", Qt::QueuedConnection);
     platform::run_modal(window);
     EXPECT_EQ(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
-    make_dialog({list});
+    make_dialog({testing::list});
     platform::add_list_line(window, kListId, "late");
     EXPECT_EQ(qt::find_dialog(window), nullptr);
 }
 
-std::vector<int> clicks;
 int paints = 0;
-
-int record(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
-    clicks.push_back(message == platform::kWmCommand ? static_cast<int>(wparam) : -1);
-    return 1;
-}
 
 // What the send below saw at its end: paints of its dialog, whether the minute's
 // pause ended within a second, and whether a click came meanwhile.
@@ -135,9 +126,9 @@ int send(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intp
 // Alt+O waits for the send's end; the Escape that stopped it does not click Quit.
 TEST(QtDialogTest, ASendKeepsTheDialogPaintedHoldsKeysAndStopsOnEscape) {
     const auto window = make_dialog(
-        {{platform::kConfirmId, push_button, "&Send", 5, 5, 40, 14, 0, send},
-         {platform::kCancelId, push_button, "&Quit", 60, 100, 40, 14, platform::kTabStop, record},
-         {kOtherId, push_button, "&Other", 110, 100, 40, 14, platform::kTabStop, record}});
+        {{platform::kConfirmId, platform::ControlKind::push_button, "&Send", 5, 5, 40, 14, 0, send},
+         testing::quit,
+         testing::other});
     struct : QObject {
         bool eventFilter(QObject*, QEvent* event) override {
             paints += event->type() == QEvent::Paint;
@@ -151,7 +142,7 @@ TEST(QtDialogTest, ASendKeepsTheDialogPaintedHoldsKeysAndStopsOnEscape) {
     EXPECT_TRUE(seen.painted);
     EXPECT_TRUE(seen.stopped_soon);
     EXPECT_TRUE(seen.keys_held);
-    EXPECT_EQ(clicks, std::vector<int>{kOtherId});
+    EXPECT_EQ(clicks, std::vector<std::string>{"Other"});
 }
 
 }  // namespace korvane

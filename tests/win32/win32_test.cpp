@@ -21,8 +21,6 @@
 
 namespace korvane {
 
-using enum platform::ControlKind;
-
 // The key's message as the dialog's loop meets it: Enter, Escape and the list's
 // moves as key presses, letters as the characters they type, with Alt as
 // system characters.
@@ -58,13 +56,13 @@ void testing::type_then_close(platform::WindowHandle window, const std::vector<c
 
 // The dialog and a control are placed in dialog units of the template's font.
 TEST(Win32Test, GeometryIsInDialogUnits) {
-    constexpr int kButtonId = 9;
+    const auto& button = testing::other;
     const auto window = platform::create_dialog("Test", 300, 150);
-    platform::add_control(window, {kButtonId, push_button, "&Zed", 160, 100, 40, 14, 0, nullptr});
+    platform::add_control(window, button);
     const HWND dialog = reinterpret_cast<HWND>(window);
-    RECT units[] = {{0, 0, 300, 150}, {160, 100, 200, 114}}, placed[2]{};
+    RECT units[] = {{0, 0, 300, 150}, {110, 100, 150, 114}}, placed[2]{};
     GetClientRect(dialog, &placed[0]);
-    GetWindowRect(GetDlgItem(dialog, kButtonId), &placed[1]);
+    GetWindowRect(GetDlgItem(dialog, button.id), &placed[1]);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed[1]), 2);
     const auto corners = [](const RECT& r) { return std::array{r.left, r.top, r.right, r.bottom}; };
     for (int i = 0; i < 2; ++i) {
