@@ -16,51 +16,43 @@
 #include "platform/keyboard_rules.h"
 
 namespace korvane::testing {
-namespace {
 
 using enum platform::ControlKind;
+using platform::ControlLayout;
+using platform::kCancelId;
+using platform::kConfirmId;
 using platform::kTabStop;
+
+namespace {
 
 constexpr int kOtherId = 7;
 constexpr int kEndId = 9;
 
 int record(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
            std::intptr_t) {
-    static const std::map<std::uintptr_t, std::string> names{{platform::kConfirmId, "Go"},
-                                                             {platform::kCancelId, "Quit"},
-                                                             {kOtherId, "Other"},
-                                                             {kEndId, "End"}};
+    static const std::map<std::uintptr_t, std::string> names{
+        {kConfirmId, "Go"}, {kCancelId, "Quit"}, {kOtherId, "Other"}, {kEndId, "End"}};
     const std::string line = platform::selected_list_line(window, kListId);
     clicks.push_back(!platform::is_button_click(message, wparam)
                          ? "not a click"
                          : names.at(wparam & 0xFFFFu) + (line.empty() ? "" : " on " + line));
+    if ((wparam & 0xFFFFu) == kEndId) {
+        platform::end_dialog(window, 1);
+    }
     return 1;
-}
-
-int record_and_end(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-                   std::intptr_t lparam) {
-    platform::end_dialog(window, 1);
-    return record(window, message, wparam, lparam);
 }
 
 }  // namespace
 
 std::vector<std::string> clicks;
 
-const platform::ControlLayout go{
-    platform::kConfirmId, push_button, "&Go", 10, 100, 40, 14, kTabStop, record};
-const platform::ControlLayout quit{
-    platform::kCancelId, push_button, "&Quit", 60, 100, 40, 14, kTabStop, record};
-const platform::ControlLayout other{kOtherId, push_button, "&Other", 110,   100,
-                                    40,       14,          kTabStop, record};
-const platform::ControlLayout end{kEndId, push_button, "&End",   160,           100,
-                                  40,     14,          kTabStop, record_and_end};
-const platform::ControlLayout box{kBoxId, edit, "", 130, 9, 61, 13, kTabStop | platform::kReadOnly,
-                                  nullptr};
-const platform::ControlLayout list{
-    kListId, list_box, "", 5, 5, 100, 80, kTabStop | platform::kSorted, nullptr};
-
-namespace {
+const ControlLayout go{kConfirmId, push_button, "&Go", 10, 100, 40, 14, kTabStop, record};
+const ControlLayout quit{kCancelId, push_button, "&Quit", 60, 100, 40, 14, kTabStop, record};
+const ControlLayout other{kOtherId, push_button, "&Other", 110, 100, 40, 14, kTabStop, record};
+const ControlLayout end{kEndId, push_button, "&End", 160, 100, 40, 14, kTabStop, record};
+const ControlLayout box{kBoxId, edit, "", 130, 9, 61, 13, kTabStop | platform::kReadOnly, nullptr};
+const ControlLayout list{kListId, list_box, "", 5, 5, 100, 80, kTabStop | platform::kSorted,
+                         nullptr};
 
 // The first control of a row has the focus; its keys are typed in turn.
 TEST(DialogContract, KeysListsAndTheEnd) {
@@ -105,5 +97,4 @@ TEST(DialogContract, KeysListsAndTheEnd) {
     }
 }
 
-}  // namespace
 }  // namespace korvane::testing
