@@ -46,6 +46,14 @@ int record(platform::WindowHandle window, std::uint32_t message, std::uintptr_t 
 
 std::vector<std::string> clicks;
 
+platform::WindowHandle make_dialog(const std::vector<ControlLayout>& controls) {
+    const auto window = platform::create_dialog("Test", 300, 150);
+    for (const auto& control : controls) {
+        platform::add_control(window, control);
+    }
+    return window;
+}
+
 const ControlLayout go{kConfirmId, push_button, "&Go", 10, 100, 40, 14, kTabStop, record};
 const ControlLayout quit{kCancelId, push_button, "&Quit", 60, 100, 40, 14, kTabStop, record};
 const ControlLayout other{kOtherId, push_button, "&Other", 110, 100, 40, 14, kTabStop, record};
@@ -58,7 +66,7 @@ const ControlLayout list{kListId, list_box, "", 5, 5, 100, 80, kTabStop | platfo
 TEST(DialogContract, KeysListsAndTheEnd) {
     const struct {
         const char* name;
-        std::vector<platform::ControlLayout> controls;
+        std::vector<ControlLayout> controls;
         std::vector<const char*> keys;
         std::vector<std::string> clicked;
         std::vector<const char*> lines = {};
@@ -84,10 +92,7 @@ TEST(DialogContract, KeysListsAndTheEnd) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         clicks.clear();
-        const auto window = platform::create_dialog("Test", 300, 150);
-        for (const auto& control : row.controls) {
-            platform::add_control(window, control);
-        }
+        const auto window = make_dialog(row.controls);
         for (const char* line : row.lines) {
             platform::add_list_line(window, kListId, line);
         }

@@ -22,6 +22,9 @@ extern const platform::ControlLayout go, quit, other, end, box, list;
 // Each click, as its button's name and the list's selected line, if any.
 extern std::vector<std::string> clicks;
 
+// A dialog of 300 x 150 dialog units with `controls`, the first focused once it runs.
+platform::WindowHandle make_dialog(const std::vector<platform::ControlLayout>& controls);
+
 // Arranges for `keys` to be typed, in order, into the focused control of
 // `window` once its modal run has started, and then for a close request. Keys
 // are named as QKeySequence names them: "Return", "Num+Enter", "Esc", "Home",

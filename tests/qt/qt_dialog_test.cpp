@@ -22,10 +22,10 @@
 
 namespace korvane {
 
-using platform::ControlLayout;
 using testing::clicks;
 using testing::kBoxId;
 using testing::kListId;
+using testing::make_dialog;
 
 // Keys go through the window system, as a user's do, so that shortcuts see them.
 void press(platform::WindowHandle window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -45,14 +45,6 @@ void testing::type_then_close(platform::WindowHandle window, const std::vector<c
     });
 }
 
-platform::WindowHandle make_dialog(const std::vector<ControlLayout>& controls) {
-    const auto window = platform::create_dialog("Test", 300, 150);
-    for (const auto& control : controls) {
-        platform::add_control(window, control);
-    }
-    return window;
-}
-
 // A unit is a quarter of the font's average width, or an eighth of its height,
 // rounded half up, as the average width is: 338 / 52 is 6.5, so 7. The dialog
 // and its controls are placed in units of the dialog font, and the frame is
@@ -63,7 +55,6 @@ platform::WindowHandle make_dialog(const std::vector<ControlLayout>& controls) {
 // even a newer dialog.
 TEST(QtDialogTest, AListDialogInDialogUnitsFromItsLinesToItsEnd) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    clicks.clear();
     const auto window = make_dialog({testing::list, testing::box});
     qt::DialogWindow& dialog = *qt::find_dialog(window);
     const QFontMetrics font(QFont("MS Sans Serif", 8));
@@ -125,6 +116,7 @@ int send(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intp
 
 // Alt+O waits for the send's end; the Escape that stopped it does not click Quit.
 TEST(QtDialogTest, ASendKeepsTheDialogPaintedHoldsKeysAndStopsOnEscape) {
+    clicks.clear();
     const auto window = make_dialog(
         {{platform::kConfirmId, platform::ControlKind::push_button, "&Send", 5, 5, 40, 14, 0, send},
          testing::quit,

@@ -57,8 +57,7 @@ void testing::type_then_close(platform::WindowHandle window, const std::vector<c
 // The dialog and a control are placed in dialog units of the template's font.
 TEST(Win32Test, GeometryIsInDialogUnits) {
     const auto& button = testing::other;
-    const auto window = platform::create_dialog("Test", 300, 150);
-    platform::add_control(window, button);
+    const auto window = testing::make_dialog({button});
     const HWND dialog = reinterpret_cast<HWND>(window);
     RECT units[] = {{0, 0, 300, 150}, {110, 100, 150, 114}}, placed[2]{};
     GetClientRect(dialog, &placed[0]);
