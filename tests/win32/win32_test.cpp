@@ -25,12 +25,14 @@ namespace korvane {
 // moves as key presses, letters as the characters they type, with Alt as
 // system characters.
 MSG message_for(HWND focused, const std::string& key) {
-    static const std::map<std::string, std::pair<WPARAM, LPARAM>> presses{
-        {"Return", {VK_RETURN, 1}}, {"Num+Enter", {VK_RETURN, 1 | KF_EXTENDED << 16}},
-        {"Esc", {VK_ESCAPE, 1}},    {"Home", {VK_HOME, 1}},
-        {"Down", {VK_DOWN, 1}},     {"End", {VK_END, 1}}};
+    static const std::map<std::string, WPARAM> presses{{"Return", VK_RETURN},
+                                                       {"Esc", VK_ESCAPE},
+                                                       {"Home", VK_HOME},
+                                                       {"Down", VK_DOWN},
+                                                       {"Num+Enter", VK_RETURN}};
     if (const auto press = presses.find(key); press != presses.end()) {
-        return {focused, WM_KEYDOWN, press->second.first, press->second.second, 0, {}};
+        const LPARAM keypad = key.starts_with("Num+") ? KF_EXTENDED << 16 : 0;
+        return {focused, WM_KEYDOWN, press->second, 1 | keypad, 0, {}};
     }
     const WPARAM letter = static_cast<unsigned char>(key.back()), lower = letter - 'A' + 'a';
     if (key.starts_with("Alt+")) {
