@@ -6,6 +6,7 @@
 #include "app/app_values.h"
 #include "app/control_ids.h"
 #include "app/window_frame.h"
+#include "platform/dialog.h"
 #include "platform/directory.h"
 #include "practice/code_from_file.h"
 
@@ -17,12 +18,6 @@ constexpr std::string_view kCaptionPrefix = "Code From File -- ";
 constexpr unsigned kList = platform::kSorted | platform::kVerticalScroll | platform::kTabStop |
                            platform::kNotify | platform::kClientEdge;
 
-constexpr std::array<platform::ControlLayout, 3> kControls{{
-    {kFileListId, platform::ControlKind::list_box, "", 100, 25, 300, 175, kList, nullptr},
-    {kGoId, platform::ControlKind::push_button, "&Go", 175, 225, 50, 20, kButtonStyle, on_go},
-    {kQuitId, platform::ControlKind::push_button, "Q&uit", 275, 225, 50, 20, kButtonStyle, on_quit},
-}};
-
 std::string caption() {
     return std::string(kCaptionPrefix) + browse_dir;
 }
@@ -33,20 +28,7 @@ void fill_list(platform::WindowHandle window) {
     }
 }
 
-}  // namespace
-
-void show_file_window() {
-    browse_dir = platform::working_drive_root();
-    list_directory();
-    current_window = platform::create_dialog(caption(), kWindowWidth, kWindowHeight);
-    // The list is filled before the buttons are made, as in the Learn Code window.
-    platform::add_control(current_window, kControls[0]);
-    fill_list(current_window);
-    platform::add_control(current_window, kControls[1]);
-    platform::add_control(current_window, kControls[2]);
-    platform::run_modal(current_window);
-}
-
+// Moves into picked_name and refreshes the list and the caption.
 void enter_directory() {
     browse_dir += picked_name + platform::kPathSeparator;
     list_directory();
@@ -69,6 +51,26 @@ int on_go(platform::WindowHandle window, std::uint32_t message, std::uintptr_t w
 
 int on_quit(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
     return handle_click(message, wparam, [] { platform::end_dialog(current_window, 1); });
+}
+
+constexpr std::array<platform::ControlLayout, 3> kControls{{
+    {kFileListId, platform::ControlKind::list_box, "", 100, 25, 300, 175, kList, nullptr},
+    {kGoId, platform::ControlKind::push_button, "&Go", 175, 225, 50, 20, kButtonStyle, on_go},
+    {kQuitId, platform::ControlKind::push_button, "Q&uit", 275, 225, 50, 20, kButtonStyle, on_quit},
+}};
+
+}  // namespace
+
+void show_file_window() {
+    browse_dir = platform::working_drive_root();
+    list_directory();
+    current_window = platform::create_dialog(caption(), kWindowWidth, kWindowHeight);
+    // The list is filled before the buttons are made, as in the Learn Code window.
+    platform::add_control(current_window, kControls[0]);
+    fill_list(current_window);
+    platform::add_control(current_window, kControls[1]);
+    platform::add_control(current_window, kControls[2]);
+    platform::run_modal(current_window);
 }
 
 }  // namespace korvane

@@ -17,6 +17,11 @@ constexpr unsigned kList = platform::kTabStop | platform::kVerticalScroll | plat
 constexpr unsigned kHints = platform::kTabStop | platform::kReadOnly | platform::kMultiLine |
                             platform::kCentered | platform::kStaticEdge;
 
+int on_close(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+             std::intptr_t) {
+    return handle_click(message, wparam, [=] { platform::end_dialog(window, 1); });
+}
+
 // In creation order, which is also the tab order.
 constexpr std::array<platform::ControlLayout, 4> kControls{{
     {kLessonListId, platform::ControlKind::list_box, "", 100, 100, 150, 180, kList, nullptr},
@@ -50,11 +55,6 @@ int on_listen(platform::WindowHandle window, std::uint32_t message, std::uintptr
         send_text = lesson_characters(platform::selected_list_line(window, kLessonListId));
         send_morse();
     });
-}
-
-int on_close(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-             std::intptr_t) {
-    return handle_click(message, wparam, [=] { platform::end_dialog(window, 1); });
 }
 
 }  // namespace korvane

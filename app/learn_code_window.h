@@ -12,7 +12,5 @@ void show_learn_code_window();
 
 int on_listen(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
               std::intptr_t lparam);
-int on_close(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-             std::intptr_t lparam);
 
 }  // namespace korvane

@@ -7,6 +7,7 @@
 #include "practice/random_code.h"
 
 namespace korvane {
+namespace {
 
 void send_random_code() {
     platform::set_control_text(current_window, kTextPanelId, send_random_characters());
@@ -15,6 +16,8 @@ void send_random_code() {
 void send_qso_practice() {
     platform::set_control_text(current_window, kTextPanelId, send_qso_lines());
 }
+
+}  // namespace
 
 int on_random_code(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam,
                    std::intptr_t) {

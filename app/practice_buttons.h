@@ -7,12 +7,6 @@
 
 namespace korvane {
 
-// Sends a minute of random code, then shows the characters that have a code.
-void send_random_code();
-
-// Sends a simulated contact, then shows its six lines.
-void send_qso_practice();
-
 int on_random_code(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                    std::intptr_t lparam);
 int on_qso_practice(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,

@@ -21,6 +21,26 @@ int on_click(std::uint32_t message, std::uintptr_t wparam, Change change, Apply 
     });
 }
 
+// Each derives what its value changes, shows the value and sends "V" at it. send_text is the
+// scratch for the value box's text before it carries the "V": the program has one text buffer for
+// everything it shows or sends.
+void apply_speed() {
+    recompute_timing();
+    send_text = signed_number_text(speed_wpm) + " WPM";
+    platform::set_control_text(current_window, kSpeedBoxId, send_text);
+    send_text = "V";
+    build_tones();
+    send_morse();
+}
+
+void apply_pitch() {
+    send_text = signed_number_text(pitch_hz) + " HZ";
+    platform::set_control_text(current_window, kPitchBoxId, send_text);
+    build_tones();
+    send_text = "V";
+    send_morse();
+}
+
 }  // namespace
 
 int on_slower(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
@@ -41,25 +61,6 @@ int on_lower(platform::WindowHandle, std::uint32_t message, std::uintptr_t wpara
 int on_higher(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
     return on_click(
         message, wparam, [] { pitch_hz += pitch_hz < kHighestHz ? kPitchStepHz : 0; }, apply_pitch);
-}
-
-// send_text is the scratch for the value box's text before it carries the "V":
-// the program has one text buffer for everything it shows or sends.
-void apply_speed() {
-    recompute_timing();
-    send_text = signed_number_text(speed_wpm) + " WPM";
-    platform::set_control_text(current_window, kSpeedBoxId, send_text);
-    send_text = "V";
-    build_tones();
-    send_morse();
-}
-
-void apply_pitch() {
-    send_text = signed_number_text(pitch_hz) + " HZ";
-    platform::set_control_text(current_window, kPitchBoxId, send_text);
-    build_tones();
-    send_text = "V";
-    send_morse();
 }
 
 }  // namespace korvane

@@ -23,10 +23,4 @@ int on_lower(platform::WindowHandle window, std::uint32_t message, std::uintptr_
 int on_higher(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
               std::intptr_t lparam);
 
-// Derives the durations, shows the speed in upper case, rebuilds the images and sends "V".
-void apply_speed();
-
-// Shows the pitch, rebuilds the images and sends "V".
-void apply_pitch();
-
 }  // namespace korvane

@@ -1,5 +1,6 @@
 # Shared by the MinGW-w64 toolchain files, which set KORVANE_MINGW_TRIPLET and
-# KORVANE_WINE_LOADER first. The posix thread model is needed for std::mutex.
+# KORVANE_WINE_LOADER first. The posix thread model, because the win32 model's
+# standard library has no std::mutex, which GoogleTest's own header uses.
 set(CMAKE_SYSTEM_NAME Windows)
 
 set(CMAKE_C_COMPILER ${KORVANE_MINGW_TRIPLET}-gcc-posix)

@@ -7,7 +7,8 @@
 
 namespace korvane {
 
-// Slot k holds the code of the character 43 + k, or kNoCode for a character without one.
+// Slot k holds the code of the character 43 + k, or kNoCode for a character without one. It is
+// empty until practice/ fills it from the built-in text list at start-up (fill_text_tables).
 inline Table<47> MorseTable;
 
 // The placeholder code of a character that makes no sound.

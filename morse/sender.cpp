@@ -1,5 +1,6 @@
 #include "morse/sender.h"
 
+#include <cstdint>
 #include <string_view>
 
 #include "morse/code_table.h"
@@ -11,9 +12,16 @@
 namespace korvane {
 namespace {
 
-// Lower-case letters sound as capitals: codes above 95 lose bit 5.
+// Lower-case letters sound as capitals: codes above 95 are masked with 95, which clears bit 5 (and
+// bit 7, so that a code above 127 lands on some character below 96 too).
 unsigned char folded(unsigned char ch) {
     return ch > 95 ? static_cast<unsigned char>(ch & 95u) : ch;
+}
+
+// Plays dit_image when `duration_ms` is the dot's length, dah_image otherwise.
+void play_element(std::int32_t duration_ms) {
+    const WaveImage& image = duration_ms == dot_ms ? dit_image : dah_image;
+    platform::play_wave_image(image.data());
 }
 
 void send_code(std::string_view code) {
@@ -28,11 +36,6 @@ void send_code(std::string_view code) {
 }
 
 }  // namespace
-
-void play_element(std::int32_t duration_ms) {
-    const WaveImage& image = duration_ms == dot_ms ? dit_image : dah_image;
-    platform::play_wave_image(image.data());
-}
 
 void send_morse() {
     for (const char ch : send_text) {

@@ -1,5 +1,7 @@
 #include "practice/qso_practice.h"
 
+#include <cstdint>
+#include <functional>
 #include <utility>
 
 #include "morse/morse_values.h"
@@ -15,6 +17,9 @@ namespace {
 
 constexpr const char* kPreamble = "vvv  vvv      ";
 constexpr const char* kLineEnd = "  ";
+
+// A source of draws: a whole number from low to high inclusive.
+using DrawInRange = std::function<std::int32_t(std::int32_t low, std::int32_t high)>;
 
 // A random row of a table: the draw's range is the table's size.
 template <std::size_t Slots>
@@ -38,8 +43,7 @@ void send(const std::string& text) {
     send_morse();
 }
 
-}  // namespace
-
+// Sets QsoLines to a new contact built from fifteen draws of `draw`.
 void compose_qso_lines(const DrawInRange& draw) {
     for (std::size_t line = 1; line <= QsoLines.kSlots; ++line) {
         QsoLines[line].clear();
@@ -64,6 +68,8 @@ void compose_qso_lines(const DrawInRange& draw) {
         std::swap(QsoLines[3], QsoLines[5]);
     }
 }
+
+}  // namespace
 
 std::string send_qso_lines() {
     seed_from_clock();

@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Korvane need,
 # asking apt only for those that are missing. Usage: install-deps.sh GROUP...
-#   build    compiler, CMake, Ninja, GoogleTest, Qt 6 Widgets, ALSA
+#   build    compiler, CMake, Ninja, GoogleTest, Qt 6 Widgets (and the keyboard
+#            library its CMake files look for), ALSA
 #   run      what the desktop program uses at run time
 #   test     the tools the tests drive the real program with
 #   win32    the Windows cross compilers and Wine to test their builds
 #   e2e      a private sound server and Python with NumPy for the end-to-end tests and the benchmark
 #   fuzz     Clang with libFuzzer and the sanitizers' run-time libraries
 #   package  CPack's .deb tools, lintian, the menu entry and AppStream checkers, the icon converter
+#   format   clang-format, which CI runs over the sources
 set -euo pipefail
 
 declare -A groups=(
-    [build]="g++ cmake ninja-build googletest libgtest-dev qt6-base-dev libasound2-dev"
+    [build]="g++ cmake ninja-build googletest libgtest-dev qt6-base-dev libxkbcommon-dev libasound2-dev"
     [run]="libasound2-plugins xdg-utils"
     [test]="xvfb xdotool x11-utils imagemagick alsa-utils locales"
     [win32]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386"
     [e2e]="pulseaudio pulseaudio-utils libasound2-plugins python3 python3-numpy"
     [fuzz]="clang libclang-rt-14-dev"
     [package]="dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin"
+    [format]="clang-format"
 )
 
 wanted=()

@@ -22,8 +22,9 @@ constexpr int kRaisedNice = -10;
 constexpr int kNormalNice = 0;
 constexpr const char* kOpener = "xdg-open";
 // Where an installation keeps the help page, from its top: the program lies two folders down, in
-// lib/korvane/ (see packaging/CMakeLists.txt).
-constexpr const char* kInstalledDocs = "share/doc/korvane";
+// lib/korvane/ (see packaging/CMakeLists.txt). The page is the program's data, kept apart from the
+// documentation folder, which a system may leave out.
+constexpr const char* kInstalledData = "share/korvane";
 
 // The installed copy of the page, found from the running program itself, so that a tree unpacked
 // anywhere uses its own page; empty when the program's place is unknown.
@@ -33,7 +34,7 @@ fs::path installed_page(const std::string& page) {
     if (unknown) {
         return {};
     }
-    return program.parent_path().parent_path().parent_path() / kInstalledDocs / page;
+    return program.parent_path().parent_path().parent_path() / kInstalledData / page;
 }
 
 // Openers hand the page to a browser that may not share our working directory, so the page goes

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/app_values.h"
+#include "app/control_ids.h"
 #include "app/main_window.h"
 #include "morse/morse_values.h"
 #include "morse/timing.h"
@@ -35,17 +36,18 @@ inline std::string sounds() {
     return text;
 }
 
-// Stands for a control id in script_clicks: the desktop ending the program.
+// In a script of clicks, a request to close the dialog (no control has this
+// id), and the desktop ending the program.
+inline constexpr int kCloseRequest = platform::kNoControl;
 inline constexpr int kSessionEnd = -1;
 
-// Queues the user of the next modal dialog: clicks the controls `ids` in turn, where
-// 0 stands for a request to close the dialog.
+// Queues the user of the next modal dialog: clicks the controls `ids` in turn.
 inline void script_clicks(std::vector<int> ids) {
     fake::state.scripts.push_back([ids](platform::WindowHandle window) {
         for (const int id : ids) {
-            id > 0    ? fake::state.click(window, id)
-            : id == 0 ? fake::state.request_close(window)
-                      : fake::state.end_session(window);
+            id == kCloseRequest ? fake::state.request_close(window)
+            : id == kSessionEnd ? fake::state.end_session(window)
+                                : fake::state.click(window, id);
         }
     });
 }

@@ -1,11 +1,11 @@
-// What is heard: the element lengths and images, the sender, the generators (random
-// code and QSO practice) and Code From File.
+// What the practice texts send and show: the generators (random code and QSO
+// practice) and Code From File.
 
 #include <algorithm>
 #include <numeric>
 
+#include "app/control_ids.h"
 #include "app/file_window.h"
-#include "morse/sender.h"
 #include "practice/code_from_file.h"
 #include "practice/file_bytes.h"
 #include "tests/logic/logic.h"
@@ -13,53 +13,7 @@
 namespace korvane {
 
 using namespace std::string_literals;
-using Morse = testing::Logic;
 using Practice = testing::Logic;
-
-// Speed and pitch, then the word gap in ms, the dot's and the dash's sample counts and
-// one sample of the dot (index, value), worked out by hand in 64-bit-mantissa
-// arithmetic. The dot is 1200 / speed taken down (45 would round up), the dash and the
-// word gap three and seven dots (3600 / speed or 8400 / speed rounded differ at 13 and
-// 45). Every cycle restarts at phase 0. Where 44100 / pitch is whole, the repeated
-// additions bring the last phase of a cycle next to the limit and decide whether it is
-// taken (1260 and 1225 Hz: a last sample of 0) or not (2100 Hz); at 3675 Hz it
-// lands on the limit exactly and is taken. 1 wpm at 32767 Hz is the longest element a
-// settings file can ask for.
-TEST_F(Morse, Elements) {
-    EXPECT_EQ(std::string(dit_image.begin(), dit_image.begin() + 44),
-              "RIFF\xC4\x29\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xAC\0\0\x88\x58\x01\0\x02\0\x10\0"
-              "data\xA0\x29\0\0"s);  // 10 wpm, 1200 Hz
-    const std::int64_t rows[][7] = {
-        {10, 1200, 840, 5328, 15984, 9, 32743},   {10, 3675, 840, 5733, 17199, 13, 0},
-        {20, 700, 420, 2646, 7938, 2645, -3262},  {13, 1260, 644, 4140, 12492, 36, 0},
-        {45, 400, 182, 1110, 3441, 3, 5574},      {5, 1225, 1680, 10878, 32634, 36, 0},
-        {5, 2100, 1680, 10584, 31752, 20, -9656}, {1, 32767, 8400, 78640, 235922, 3, -32728}};
-    for (const auto& [speed, pitch, gap, dot, dash, at, value] : rows) {
-        speed_wpm = speed;
-        pitch_hz = pitch;
-        recompute_timing();
-        build_tones();
-        const std::uint8_t* sample = dit_image.data() + 44 + 2 * at;
-        EXPECT_EQ(word_gap_ms, gap) << speed;
-        EXPECT_EQ(platform::wave_sample_count(dit_image.data()), dot) << pitch;
-        EXPECT_EQ(platform::wave_sample_count(dah_image.data()), dash) << pitch;
-        EXPECT_EQ(static_cast<std::int16_t>(sample[0] | sample[1] << 8), value) << pitch;
-    }
-}
-
-// A character outside the code table makes no sound and no pause; one whose code is
-// "x" makes the character pause alone; bytes above 95 lose bits 5 and 7. The
-// whole table is heard in the test of practice files.
-TEST_F(Morse, Sender) {
-    const char* rows[][2] = {
-        {":@`", "   "}, {"\xE5\xC1\xEC", ". .- .-.. "}, {"E!+[_{\x7F\x9E\x01\t E", ". / . "}};
-    for (const auto& [text, heard] : rows) {
-        fake::state = {};
-        send_text = text;
-        send_morse();
-        EXPECT_EQ(testing::sounds(), heard) << text;
-    }
-}
 
 // A generator's button clicked at 11 wpm and a time of day (hours, minutes, seconds,
 // milliseconds): the first texts heard, each as it starts to sound, and the text panel
@@ -76,32 +30,36 @@ TEST_F(Morse, Sender) {
 // a blank takes the name in front. At 8:39:14: 1 15 1 20 3 4 2 47 1 4 9 7 2 33 33, so
 // no swap.
 TEST_F(Practice, Generators) {
-    const std::tuple<int, int, int, int, int, std::string, std::string> rows[] = {
-        {205, 9, 41, 27, 514, "|,|Q|L|V", ",QLVZPO-6/86,G91-LBQ?3OO,AYCAOTCSAX36J-9XDSUGECT?"},
-        {205, 12, 0, 3, 0, "|C|9|P|R",
+    using Row = std::tuple<const char*, int, int, int, int, int, std::string, std::string>;
+    const Row rows[] = {
+        {"random code, no codes", kRandomCodeId, 9, 41, 27, 514, "|,|Q|L|V",
+         ",QLVZPO-6/86,G91-LBQ?3OO,AYCAOTCSAX36J-9XDSUGECT?"},
+        {"random code, two lines", kRandomCodeId, 12, 0, 3, 0, "|C|9|P|R",
          "C9PROEI9HH735CYPDM-P4M/SU?96J67S?JKBTT?F4.ACSNIDTR\r\nDM9S"},
-        {206, 21, 58, 59, 194, "|vvv  vvv      |russ is the name hr.  |",
+        {"QSO, both swaps", kQsoPracticeId, 21, 58, 59, 194,
+         "|vvv  vvv      |russ is the name hr.  |",
          "russ is the name hr.\r\nhr wx is windy and temp is 64 degrees.\r\nur rst is  3 6 8.\r\nhr"
          " qth is hereford, az.\r\nhr rig is a Century/21 working into a g5rv.\r\nso, hw cpy?\r\n"},
-        {206, 8, 39, 14, 0, "|vvv  vvv      |great copy, pete.  |",
+        {"QSO, no swap", kQsoPracticeId, 8, 39, 14, 0, "|vvv  vvv      |great copy, pete.  |",
          "great copy, pete.\r\nmy qth is wichitah, ks.\r\nmy station consists of a Kenwood 940 "
          "driving a yagi beam.\r\nhr the sky is overcast and about 47 degrees.\r\nur rst is  4 9 7."
          "\r\nhow is everything on your end?\r\n"}};
     speed_wpm = 11;
-    for (const auto& [button, hours, minutes, seconds, ms, heard_first, shown] : rows) {
+    for (const auto& [name, button, hours, minutes, seconds, ms, heard_first, shown] : rows) {
+        SCOPED_TRACE(name);
         fake::state = {};
         fake::state.start_of_day = {hours, minutes, seconds, ms};
         std::string heard;
         fake::state.on_call = [&](const std::string& line) {
             if (line.starts_with("play") && !heard.ends_with("|" + send_text)) {
                 heard += "|" + send_text;
-                EXPECT_EQ(fake::state.control(current_window, 301).text, credits_text);
+                EXPECT_EQ(fake::state.control(current_window, kTextPanelId).text, credits_text);
             }
         };
-        testing::script_clicks({button, 0});
+        testing::script_clicks({button, testing::kCloseRequest});
         show_main_window();
         EXPECT_EQ(heard.substr(0, heard_first.size()), heard_first);
-        EXPECT_EQ(fake::state.control(current_window, 301).text, shown);
+        EXPECT_EQ(fake::state.control(current_window, kTextPanelId).text, shown);
     }
 }
 
@@ -119,10 +77,10 @@ TEST_F(Practice, CodeFromFile) {
     }
     const std::string sep(1, platform::kPathSeparator), caption = "Code From File -- " + here_;
     fake::state.scripts.push_back([&](platform::WindowHandle window) {
-        auto& list = fake::state.control(window, 502);
+        auto& list = fake::state.control(window, kFileListId);
         const auto go = [&](const std::string& name) {
             list.selected = std::ranges::find(list.lines, name) - list.lines.begin();
-            fake::state.click(window, 1);
+            fake::state.click(window, kGoId);
             std::ranges::sort(list.lines.begin() + 1, list.lines.end());
             return std::accumulate(list.lines.begin(), list.lines.end(),
                                    fake::state.dialog(window).caption,
@@ -141,12 +99,15 @@ TEST_F(Practice, CodeFromFile) {
     show_file_window();
     EXPECT_EQ(testing::sounds(), ". ");
     EXPECT_FALSE(std::filesystem::exists("sub/inner.txt"));
-    for (const std::string& dir :
-         {here_ + "missing" + sep,
-          here_ + std::string(platform::kMaxPathLength - 3 - here_.size(), sep[0])}) {
+    const std::pair<const char*, std::string> unlistable[] = {
+        {"a missing directory", here_ + "missing" + sep},
+        {"a path too long with its wildcard",
+         here_ + std::string(platform::kMaxPathLength - 3 - here_.size(), sep[0])}};
+    for (const auto& [name, dir] : unlistable) {
+        SCOPED_TRACE(name);
         browse_dir = dir;
         list_directory();
-        EXPECT_EQ(FileList, std::vector<std::string>{".."}) << dir.size();
+        EXPECT_EQ(FileList, std::vector<std::string>{".."});
     }
 }
 

@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # Builds the .deb and unpacks it into a private root, leaving the machine alone:
 # its menu entry and AppStream metadata must validate, lintian must report no
-# error, and the help page must show the version. The unpacked command is then
-# started from another directory in a private world (an X server of its own,
-# HOME, runtime directory, sound discarded) with an opener on PATH that notes
-# its argument: Help must hand it the unpacked help page, and Exit must leave
-# KORVANE.INI in ~/.config/korvane/ and nowhere else.
-# Usage: deb_test.sh CPACK PATH/TO/CPackConfig.cmake
+# error, the help page must show the version and the copyright file must carry
+# the licence. The unpacked command is then started from another directory in a
+# private world (an X server of its own, HOME, runtime directory, sound
+# discarded, no documentation folder, as on a system that leaves it out) with an
+# opener on PATH that notes its argument: Help must hand it the unpacked help
+# page, and Exit must leave KORVANE.INI in ~/.config/korvane/ and nowhere else.
+# Usage: deb_test.sh CPACK PATH/TO/CPackConfig.cmake VERSION
 set -euo pipefail
 dir=$(realpath "$(mktemp -d)")
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$dir"' EXIT
 "$1" -G DEB --config "$2" -B "$dir/out" >"$dir/cpack.log" || { cat "$dir/cpack.log" && exit 1; }
-deb="$dir/out/korvane_1.0.0_amd64.deb" root="$dir/root" page="$dir/root/usr/share/doc/korvane/korvane.htm"
+version=$3
+deb="$dir/out/korvane_${version}_amd64.deb" root="$dir/root" page="$dir/root/usr/share/korvane/korvane.htm"
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml
 lintian --fail-on error "$deb"
-grep -q '<p>Version 1.0.0</p>' "$page" || { echo "no version 1.0.0 in the help page" && exit 1; }
+grep -q "<p>Version $version</p>" "$page" || { echo "no version $version in the help page" && exit 1; }
+grep -q '^ Permission is hereby granted' "$root/usr/share/doc/korvane/copyright" ||
+    { echo "no licence in the copyright file" && exit 1; }
+rm -r "$root/usr/share/doc"
 
 mkdir -m 700 "$dir/runtime" "$dir/home" "$dir/bin" "$dir/start"
 printf '#!/bin/sh\necho "$1" >"%s/opened"\n' "$dir" >"$dir/bin/xdg-open"

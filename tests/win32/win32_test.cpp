@@ -1,82 +1,77 @@
-// What Wine shows of the Windows backend and the fake platform cannot: dialogs
-// from an in-memory template, the dialog manager's keyboard, file sharing and
-// drive roots.
+// What Wine shows of the Windows backend beyond the dialog contract
+// (tests/dialog) and the fake platform: dialogs placed in dialog units of their
+// template's font, file sharing and drive roots.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <array>
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog.h"
 #include "platform/directory.h"
 #include "platform/files.h"
-#include "platform/sleep.h"
 #include "platform/win32/drive_root.h"
+#include "tests/dialog/dialog_contract.h"
 #include "tests/support/temp_dir.h"
 
 namespace korvane {
 
-using enum platform::ControlKind;
-using platform::ControlLayout;
-
-std::vector<int> clicks;
-
-// Notes a click and ends the dialog, as the program's Quit button does.
-int on_click(platform::WindowHandle window, UINT message, WPARAM wparam, std::intptr_t) {
-    clicks.push_back(message == WM_COMMAND ? static_cast<int>(wparam) : -1);
-    platform::end_dialog(window, 1);
-    return 1;
-}
-
-// Sends a minute's pause and notes its click only if the send ended within a
-// second, as the close request that comes meanwhile must make it.
-int send_a_minute(platform::WindowHandle, UINT, WPARAM wparam, std::intptr_t) {
-    const DWORD start = GetTickCount();
-    platform::sleep_ms(60000);
-    clicks.push_back(GetTickCount() - start < 1000 ? static_cast<int>(wparam) : -1);
-    return 1;
-}
-
-const ControlLayout list{502, list_box, "", 5, 5, 100, 80, platform::kTabStop, nullptr};
-const ControlLayout go{1, push_button, "&Go", 10, 100, 40, 14, platform::kTabStop, on_click};
-const ControlLayout quit{2, push_button, "&Quit", 60, 100, 40, 14, platform::kTabStop, on_click};
-const ControlLayout send{1,  push_button,        "&Send",      10, 100, 40,
-                         14, platform::kTabStop, send_a_minute};
-const ControlLayout zed{9, push_button, "&Zed", 160, 100, 40, 14, platform::kTabStop, on_click};
-
-// The list, first, has the focus; the key is posted to its queue, where the
-// dialog's modal loop meets it as it meets a typed one. After it come Alt+Z,
-// which clicks Zed if the dialog still runs, and a close request, which stops
-// a send under way. The dialog and Zed are placed in dialog units of the
-// template's font.
-TEST(Win32Test, KeysFollowTheDialogManagerAndGeometryIsInDialogUnits) {
-    const std::tuple<std::vector<ControlLayout>, WPARAM, int> cases[] = {
-        {{list, go, quit, zed}, VK_RETURN, 1},   {{list, quit, zed}, VK_RETURN, 9},
-        {{list, go, quit, zed}, VK_ESCAPE, 2},   {{list, go, zed}, VK_ESCAPE, 9},
-        {{list, send, quit, zed}, VK_RETURN, 1},
-    };
-    for (const auto& [controls, key, clicked] : cases) {
-        const auto window = platform::create_dialog("Test", 300, 150);
-        for (const auto& control : controls) {
-            platform::add_control(window, control);
-        }
-        const HWND dialog = reinterpret_cast<HWND>(window), focused = GetDlgItem(dialog, 502);
-        RECT units[] = {{0, 0, 300, 150}, {160, 100, 200, 114}}, placed[2]{};
-        GetClientRect(dialog, &placed[0]);
-        GetWindowRect(GetDlgItem(dialog, 9), &placed[1]);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed[1]), 2);
-        MapDialogRect(dialog, &units[0]);
-        MapDialogRect(dialog, &units[1]);
-        EXPECT_TRUE(EqualRect(&placed[0], &units[0]) && EqualRect(&placed[1], &units[1]));
-        clicks.clear();
-        PostMessageA(focused, WM_KEYDOWN, key, 1);
-        PostMessageA(focused, WM_SYSCHAR, 'z', 1 << 29);
-        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        platform::run_modal(window);
-        EXPECT_EQ(clicks, std::vector<int>{clicked}) << key;
+// The key's message as the dialog's loop meets it: Enter, Escape and the list's
+// moves as key presses, letters as the characters they type, with Alt as
+// system characters.
+MSG message_for(HWND focused, const std::string& key) {
+    static const std::map<std::string, WPARAM> presses{{"Return", VK_RETURN},
+                                                       {"Esc", VK_ESCAPE},
+                                                       {"Home", VK_HOME},
+                                                       {"Down", VK_DOWN},
+                                                       {"Num+Enter", VK_RETURN}};
+    if (const auto press = presses.find(key); press != presses.end()) {
+        const LPARAM keypad = key.starts_with("Num+") ? KF_EXTENDED << 16 : 0;
+        return {focused, WM_KEYDOWN, press->second, 1 | keypad, 0, {}};
     }
+    const WPARAM letter = static_cast<unsigned char>(key.back()), lower = letter - 'A' + 'a';
+    if (key.starts_with("Alt+")) {
+        return {focused, WM_SYSCHAR, lower, KF_ALTDOWN << 16, 0, {}};
+    }
+    const WPARAM typed = key.starts_with("Ctrl+")    ? letter - '@'
+                         : key.starts_with("Shift+") ? letter
+                                                     : lower;
+    return {focused, WM_CHAR, typed, 1, 0, {}};
+}
+
+// The keys are posted to the first tab stop, which the modal run focuses, and
+// met by its loop as it meets typed ones.
+void testing::type_then_close(platform::WindowHandle window, const std::vector<const char*>& keys) {
+    const HWND dialog = reinterpret_cast<HWND>(window);
+    const HWND focused = GetNextDlgTabItem(dialog, nullptr, FALSE);
+    for (const char* key : keys) {
+        const MSG message = message_for(focused, key);
+        PostMessageA(message.hwnd, message.message, message.wParam, message.lParam);
+    }
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// The dialog and a control are placed in dialog units of the template's font.
+TEST(Win32Test, GeometryIsInDialogUnits) {
+    const auto& button = testing::other;
+    const auto window = testing::make_dialog({button});
+    const HWND dialog = reinterpret_cast<HWND>(window);
+    RECT units[] = {{0, 0, 300, 150}, {110, 100, 150, 114}}, placed[2]{};
+    GetClientRect(dialog, &placed[0]);
+    GetWindowRect(GetDlgItem(dialog, button.id), &placed[1]);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed[1]), 2);
+    const auto corners = [](const RECT& r) { return std::array{r.left, r.top, r.right, r.bottom}; };
+    for (int i = 0; i < 2; ++i) {
+        MapDialogRect(dialog, &units[i]);
+        EXPECT_EQ(corners(placed[i]), corners(units[i])) << (i == 0 ? "the dialog" : "the button");
+    }
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    platform::run_modal(window);
 }
 
 // The settings file is opened read-write and shared with nobody; a practice
