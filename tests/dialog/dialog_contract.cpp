@@ -61,8 +61,6 @@ int send_a_minute(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::in
     return 1;
 }
 
-const ControlLayout sender{8, push_button, "&Send", 10, 120, 40, 14, kTabStop, send_a_minute};
-
 }  // namespace
 
 std::vector<std::string> clicks;
@@ -79,6 +77,7 @@ const ControlLayout go{kConfirmId, push_button, "&Go", 10, 100, 40, 14, kTabStop
 const ControlLayout quit{kCancelId, push_button, "&Quit", 60, 100, 40, 14, kTabStop, record};
 const ControlLayout other{kOtherId, push_button, "&Other", 110, 100, 40, 14, kTabStop, record};
 const ControlLayout end{kEndId, push_button, "&End", 160, 100, 40, 14, kTabStop, record};
+const ControlLayout sender{8, push_button, "&Send", 10, 120, 40, 14, kTabStop, send_a_minute};
 const ControlLayout box{kBoxId, edit, "", 130, 9, 61, 13, kTabStop | platform::kReadOnly, nullptr};
 const ControlLayout list{kListId, list_box, "", 5, 5, 100, 80, kTabStop | platform::kSorted,
                          nullptr};

@@ -15,11 +15,13 @@ inline constexpr int kBoxId = 301;
 inline constexpr int kListId = 502;
 
 // Push buttons that note each click in `clicks`: Go (control 1), Quit
-// (control 2), Other, and End, which also ends its dialog; a read-only text
-// box and a sorted list box.
-extern const platform::ControlLayout go, quit, other, end, box, list;
+// (control 2), Other, and End, which also ends its dialog; Send, a send of a
+// minute's pause before a sound, which notes at its end whether it was
+// stopped within a second; a read-only text box and a sorted list box.
+extern const platform::ControlLayout go, quit, other, end, sender, box, list;
 
-// Each click, as its button's name and the list's selected line, if any.
+// Each click, as its button's name and the list's selected line, if any, and
+// each send's end.
 extern std::vector<std::string> clicks;
 
 // A dialog of 300 x 150 dialog units with `controls`, the first focused once it runs.

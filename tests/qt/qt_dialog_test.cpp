@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include <QApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -17,8 +15,6 @@
 
 #include "platform/keyboard_rules.h"
 #include "platform/qt/qt_dialog_window.h"
-#include "platform/sleep.h"
-#include "platform/sound.h"
 #include "tests/dialog/dialog_contract.h"
 
 namespace korvane {
@@ -101,58 +97,35 @@ TEST(QtDialogTest, AListDialogInDialogUnitsFromItsLinesToItsEnd) {
     EXPECT_EQ(qt::find_dialog(window), nullptr);
 }
 
-int paints = 0;
-
-// What the send below saw at its end: paints of its dialog, whether the minute's
-// pause ended within a second, and whether a click came meanwhile.
-struct {
-    bool painted, stopped_soon, keys_held;
-} seen;
-
-// A 44,100 Hz 16-bit mono image of one sample.
-const std::string kImage(
-    "RIFF\x26\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x44\xAC\0\0\x88\x58\1\0\2\0\x10\0data\2\0\0\0"
-    "\1\0",
-    46);
-
-// A send of a minute's pause before a sound: during it the dialog is asked to
-// repaint, Alt+O and then Escape are pressed.
-int send(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intptr_t) {
-    const auto start = std::chrono::steady_clock::now();
-    paints = 0;
-    QTimer::singleShot(50, [window] {
-        qt::find_dialog(window)->update();
-        press(window, Qt::Key_O, Qt::AltModifier);
-    });
-    QTimer::singleShot(200, [window] { press(window, Qt::Key_Escape); });
-    platform::sleep_ms(60000);
-    platform::play_wave_image(reinterpret_cast<const std::uint8_t*>(kImage.data()));
-    seen = {paints > 0, std::chrono::steady_clock::now() - start < std::chrono::seconds(1),
-            clicks.empty()};
-    return 1;
-}
-
-// Alt+O waits for the send's end; the Escape that stopped it does not click Quit.
+// During a send (the contract's minute-long one) the dialog is asked to
+// repaint, then Alt+O and Escape are pressed: the dialog is painted meanwhile,
+// Alt+O waits for the send's end, and the Escape that stopped it clicks no Quit.
 TEST(QtDialogTest, ASendKeepsTheDialogPaintedHoldsKeysAndStopsOnEscape) {
     clicks.clear();
-    const auto window = make_dialog(
-        {{platform::kConfirmId, platform::ControlKind::push_button, "&Send", 5, 5, 40, 14, 0, send},
-         testing::quit,
-         testing::other});
+    const auto window = make_dialog({testing::sender, testing::quit, testing::other});
     struct : QObject {
+        int paints = 0;
         bool eventFilter(QObject*, QEvent* event) override {
             paints += event->type() == QEvent::Paint;
             return false;
         }
-    } paint_counter;
-    qt::find_dialog(window)->installEventFilter(&paint_counter);
+    } painted;
+    qt::find_dialog(window)->installEventFilter(&painted);
+    int paints_during_send = 0;
     QTimer::singleShot(0, [window] { press(window, Qt::Key_S, Qt::AltModifier); });
+    QTimer::singleShot(50, [&] {
+        painted.paints = 0;
+        qt::find_dialog(window)->update();
+        press(window, Qt::Key_O, Qt::AltModifier);
+    });
+    QTimer::singleShot(200, [&] {
+        paints_during_send = painted.paints;
+        press(window, Qt::Key_Escape);
+    });
     QTimer::singleShot(500, [window] { qt::find_dialog(window)->windowHandle()->close(); });
     platform::run_modal(window);
-    EXPECT_TRUE(seen.painted);
-    EXPECT_TRUE(seen.stopped_soon);
-    EXPECT_TRUE(seen.keys_held);
-    EXPECT_EQ(clicks, std::vector<std::string>{"Other"});
+    EXPECT_GT(paints_during_send, 0);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Send, stopped", "Other"}));
 }
 
 }  // namespace korvane
