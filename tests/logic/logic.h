@@ -37,9 +37,10 @@ inline std::string sounds() {
 }
 
 // In a script of clicks, a request to close the dialog (no control has this
-// id), and the desktop ending the program.
+// id), the desktop ending the program, and the user pressing Escape.
 inline constexpr int kCloseRequest = platform::kNoControl;
 inline constexpr int kSessionEnd = -1;
+inline constexpr int kEscape = -2;
 
 // Queues the user of the next modal dialog: clicks the controls `ids` in turn.
 inline void script_clicks(std::vector<int> ids) {
@@ -47,6 +48,7 @@ inline void script_clicks(std::vector<int> ids) {
         for (const int id : ids) {
             id == kCloseRequest ? fake::state.request_close(window)
             : id == kSessionEnd ? fake::state.end_session(window)
+            : id == kEscape     ? fake::state.press_escape(window)
                                 : fake::state.click(window, id);
         }
     });
