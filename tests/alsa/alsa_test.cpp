@@ -1,7 +1,7 @@
 // The shared stream on ALSA, with a test configuration in place of the
-// system's: the same sends, first into a file through ALSA's file plugin, then
-// with a `default` that cannot be opened. They run in a child process. The
-// file plugin writes each opening of the device to a file of its own.
+// system's whose `default` writes into a file through ALSA's file plugin, in a
+// child process. The one check of the ALSA device with sound going through it
+// that also runs under the sanitizers, which the end-to-end scenarios do not.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -25,8 +25,8 @@ const std::string kImage(
     54);
 const auto* const kImageBytes = reinterpret_cast<const std::uint8_t*>(kImage.data());
 
-// Three sends: the second is stopped, and writes nothing more; each opens the
-// device afresh, and the stopped one leaves no silence owed to the third.
+// A send, then one stopped after its first image, which writes nothing more
+// and closes the device at once.
 void send() {
     platform::sleep_ms(30);
     platform::play_wave_image(kImageBytes);
@@ -35,31 +35,26 @@ void send() {
     platform::end_send();
     platform::play_wave_image(kImageBytes);
     platform::stop_send();
-    platform::sleep_ms(1000);
-    platform::play_wave_image(kImageBytes);
-    platform::end_send();
     platform::play_wave_image(kImageBytes);
     platform::end_send();
 }
 
 // What ALSA's `default` device gets: the images' samples unchanged, pauses as
-// zeros (30 ms is 1,323 samples). Without a device the program is silent.
+// zeros (30 ms is 1,323 samples). A device that cannot be opened is left to
+// the Qt suite, whose sends all run without one.
 TEST(AlsaTest, ImagesAreHeardUnchangedAndPausesAreSilence) {
     const testing::TempDir dir("alsa");
     const std::string heard = dir / "heard.raw";
+    testing::write_text(
+        dir / "asound.conf",
+        "pcm.!default { type file slave.pcm.type null format raw truncate false file \"" + heard +
+            "\" }");
     ::setenv("ALSA_CONFIG_PATH", (dir / "asound.conf").c_str(), 1);
-    const auto run_with = [&](const std::string& config) {
-        testing::write_text(dir / "asound.conf", config);
-        EXPECT_EXIT((send(), std::exit(0)), ::testing::ExitedWithCode(0), "") << config;
-    };
-    run_with("pcm.!default { type file slave.pcm.type null format raw truncate false file \"" +
-             heard + "\" }");
+    EXPECT_EXIT((send(), std::exit(0)), ::testing::ExitedWithCode(0), "");
     const std::string samples = kImage.substr(44);
     const std::string first_send = testing::read_text(heard);
     EXPECT_EQ(first_send.size(), 2646 + samples.size() + 88200 + samples.size());
     EXPECT_EQ(first_send, std::string(2646, '\0') + samples + std::string(88200, '\0') + samples);
-    EXPECT_EQ(testing::read_text(heard + ".0002"), samples);
-    run_with("pcm.!default { type hw card 31 }");
 }
 
 }  // namespace korvane
