@@ -21,47 +21,49 @@ struct Setup {
     Clock::duration escape = 1h;  // when the user presses Escape, from the start
 };
 
-// Sound frames are ones, silence zeros; the journal joins runs of either.
+// Sound frames are ones, silence zeros; the journal joins runs of either, and
+// of the milliseconds slept while no device is open.
 class RecordingDevice final : public stream::Device {
   public:
-    explicit RecordingDevice(Setup setup) : failing_opens(setup.failing_opens), setup(setup) {}
-    int failing_opens;
-    const Setup setup;
+    explicit RecordingDevice(Setup setup) : setup_(setup) {}
     stream::Stream* stream = nullptr;
     std::vector<std::string> journal;
-    Clock::time_point clock{};
 
     bool open() override {
-        note(failing_opens-- > 0 ? "refused" : "open");
+        open_ = setup_.failing_opens-- <= 0;
         playing_ = false;
-        return failing_opens < 0;
+        journal.push_back(open_ ? "open" : "refused");
+        return open_;
     }
     std::size_t write(const std::uint8_t* frames, std::size_t count) override {
         const std::size_t taken = std::min(count, kCapacity - queued_);
-        const std::string kind = frames[0] ? "sound " : "silence ";
-        const bool joins = !journal.empty() && journal.back().starts_with(kind);
-        const std::size_t before = joins ? std::stoul(journal.back().substr(kind.size())) : 0;
-        if (joins) {
-            journal.pop_back();
-        }
-        note(kind + std::to_string(before + taken));
+        add_to_run(frames[0] ? "sound " : "silence ", taken);
         queued_ += taken;
         return taken;
     }
     std::size_t queued() override { return queued_; }
-    void start() override { note("start"), playing_ = true; }
-    void drain_and_close() override { note("drain"), pass(queued_ * 1s / 44100); }
-    void close_at_once() override { note("close at once"), queued_ = 0; }
+    void start() override { journal.push_back("start"), playing_ = true; }
+    void drain_and_close() override {
+        journal.push_back("drain"), pass(queued_ * 1s / 44100), open_ = false;
+    }
+    void close_at_once() override {
+        journal.push_back("close at once"), queued_ = 0, open_ = false;
+    }
     void wait_for_room(Clock::duration most) override { pass(most); }
-    void sleep(Clock::duration most) override { pass(most); }
-    Clock::time_point now() override { return clock; }
+    void sleep(Clock::duration most) override {
+        if (!open_) {
+            add_to_run("slept ", most / 1ms);
+        }
+        pass(most);
+    }
+    Clock::time_point now() override { return clock_; }
 
     // Time passes, the device plays what it holds, and the user may press Escape.
     void pass(Clock::duration span) {
-        const auto escape = Clock::time_point{} + setup.escape;
-        const bool escape_now = clock < escape && clock + span >= escape;
-        clock += span;
-        if (playing_ && !setup.stalled) {
+        const auto escape = Clock::time_point{} + setup_.escape;
+        const bool escape_now = clock_ < escape && clock_ + span >= escape;
+        clock_ += span;
+        if (playing_ && !setup_.stalled) {
             queued_ -= std::min<std::size_t>(queued_, span * 44100 / 1s);
         }
         if (escape_now) {
@@ -71,8 +73,17 @@ class RecordingDevice final : public stream::Device {
 
   private:
     static constexpr std::size_t kCapacity = 8820;  // 200 ms
-    void note(const std::string& line) { journal.push_back(line); }
+    void add_to_run(const std::string& kind, std::size_t amount) {
+        if (!journal.empty() && journal.back().starts_with(kind)) {
+            amount += std::stoul(journal.back().substr(kind.size()));
+            journal.pop_back();
+        }
+        journal.push_back(kind + std::to_string(amount));
+    }
+    Setup setup_;
+    Clock::time_point clock_{};
     std::size_t queued_ = 0;
+    bool open_ = false;
     bool playing_ = false;
 };
 
@@ -87,39 +98,50 @@ struct Row {
     std::vector<std::string> journal;
 };
 
+// Ten pauses of 1 ms are 441 samples, and a send shorter than the lead of 100
+// ms starts at its end, without the pause after its last sound. A send that
+// starts 30 ms into the 104 ms that the last one owed begins with the rest; one
+// that starts after that owes nothing of it. Escape at 150 ms drops what is
+// queued, and neither the send nor the next owes anything more. A device that
+// plays nothing for 2 s is given up, and not drained, and the send goes on
+// silently: the 300 ms of silence it did not take and the next pause are slept
+// before the next sound. A device that cannot be
+// opened is tried again at the next send; meanwhile each pause is slept before
+// the next sound, the pause after the last sound is not, and it is owed to
+// the next send.
 TEST(Stream, PlaysPausesAndSendsOnOneDevice) {
     const Row rows[] = {
-        {"ten pauses of 1 ms are 441 samples; a short send starts at its end, without the "
-         "pause after its last sound",
+        {"a short send",
          {},
          {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 40, -1},
          {"open", "sound 441", "silence 441", "sound 441", "start", "drain"}},
-        {"playback starts once the lead of 100 ms is queued",
+        {"the lead",
          {},
          {0, 200, 0, -1},
          {"open", "sound 441", "silence 4410", "start", "silence 4410", "sound 441", "drain"}},
-        {"a send that starts 30 ms into the 104 ms the last one owed begins with the rest",
+        {"the rest of what was owed",
          {},
          {0, 104, -1, -30, 0, -1},
          {"open", "sound 441", "start", "drain", "open", "silence 3262", "sound 441", "start",
           "drain"}},
-        {"a send that starts after that owes nothing of it",
+        {"nothing owed later",
          {},
          {0, 104, -1, -200, 0, -1},
          {"open", "sound 441", "start", "drain", "open", "sound 441", "start", "drain"}},
-        {"Escape at 150 ms drops what is queued; the send, and the next, owe nothing more",
+        {"Escape",
          {.escape = 150ms},
          {0, 500, 0, 0, 300, -1, 0, -1},
          {"open", "sound 441", "silence 4410", "start", "silence 10143", "close at once", "open",
           "sound 441", "start", "drain"}},
-        {"a device that plays nothing for 2 s is given up, and not drained",
+        {"a stalled device",
          {.stalled = true},
          {0, 500, 0, 100, 0, -1},
-         {"open", "sound 441", "silence 4410", "start", "silence 3969", "close at once"}},
-        {"a device that cannot be opened is tried again at the next send",
+         {"open", "sound 441", "silence 4410", "start", "silence 3969", "close at once",
+          "slept 400"}},
+        {"no device",
          {.failing_opens = 1},
-         {0, 100, 0, -1, 0, -1},
-         {"refused", "open", "sound 441", "start", "drain"}},
+         {0, 100, 0, 50, -1, 0, -1},
+         {"refused", "slept 100", "open", "silence 2205", "sound 441", "start", "drain"}},
     };
     for (const auto& [name, setup, steps, journal] : rows) {
         SCOPED_TRACE(name);
@@ -139,19 +161,6 @@ TEST(Stream, PlaysPausesAndSendsOnOneDevice) {
         }
         EXPECT_EQ(device.journal, journal);
     }
-}
-
-// Without a device a pause is slept before the next sound, and the one after a
-// send's last sound is not.
-TEST(Stream, SilentSendsSleepTheirPauses) {
-    RecordingDevice device({.failing_opens = 1});
-    stream::Stream stream(device);
-    stream.pause(1500);
-    stream.play(kSound.data(), 441);
-    EXPECT_EQ(device.clock, Clock::time_point{} + 1500ms);
-    stream.pause(700);
-    stream.end();
-    EXPECT_EQ(device.clock, Clock::time_point{} + 1500ms);
 }
 
 }  // namespace
