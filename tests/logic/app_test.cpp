@@ -2,7 +2,6 @@
 
 #include <clocale>
 
-#include "app/control_ids.h"
 #include "app/entry.h"
 #include "app/file_window.h"
 #include "app/learn_code_window.h"

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/control_ids.h"
 #include "app/file_window.h"
 #include "practice/code_from_file.h"
 #include "practice/file_bytes.h"

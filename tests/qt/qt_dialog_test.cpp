@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/keyboard_rules.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "tests/dialog/dialog_contract.h"
 
