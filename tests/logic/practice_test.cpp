@@ -116,13 +116,6 @@ TEST_F(Practice, CodeFromFile) {
 // 10 wpm (",-./0123456789:;<=>?@" and "A" to "Z") and the letters again. The file is
 // read in pieces of 64 KiB: in the last case the second blank starts the second piece.
 TEST_F(Practice, FileBytes) {
-    const auto heard = [](const std::string& bytes) {
-        fake::state = {};
-        testing::write_text("practice.txt", bytes);
-        send_text = " ";
-        send_file_bytes("practice.txt");
-        return testing::sounds();
-    };
     std::string every_byte(256, '\0');
     std::iota(every_byte.begin(), every_byte.end(), '\0');
     const std::string table =
@@ -131,9 +124,18 @@ TEST_F(Practice, FileBytes) {
     const std::string letters =
         ".- -... -.-. -.. . ..-. --. .... .. .--- -.- .-.. -- -. --- .--. --.- .-. ... - ..- ...- "
         ".-- -..- -.-- --.. ";
-    EXPECT_EQ(heard(every_byte), "/ / " + table + letters + letters);
-    EXPECT_EQ(heard(" e  t\r f\r\n g"), "/ . / - / ..-. / / --. ");
-    EXPECT_EQ(heard(std::string(65534, '\0') + "e  t"), ". / - ");
+    const std::tuple<const char*, std::string, std::string> rows[] = {
+        {"every byte value", every_byte, "/ / " + table + letters + letters},
+        {"word gaps", " e  t\r f\r\n g", "/ . / - / ..-. / / --. "},
+        {"a blank that starts the second piece", std::string(65534, '\0') + "e  t", ". / - "}};
+    for (const auto& [name, bytes, heard] : rows) {
+        SCOPED_TRACE(name);
+        fake::state = {};
+        testing::write_text("practice.txt", bytes);
+        send_text = " ";
+        send_file_bytes("practice.txt");
+        EXPECT_EQ(testing::sounds(), heard);
+    }
 }
 
 }  // namespace korvane
