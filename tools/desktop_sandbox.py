@@ -72,9 +72,14 @@ class Sandbox:
         return self
 
     def __exit__(self, *_):
+        # Asked to end first, so that the Wine server removes its socket.
         for process in reversed(self._processes):
-            process.kill()
-            process.wait()
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
         self._dir.cleanup()
 
     def start(self, command, **options):
@@ -82,6 +87,34 @@ class Sandbox:
         self._processes.append(subprocess.Popen(command, env=self.env, **options,
                                                 preexec_fn=lambda: _libc.prctl(1, 9)))
         return self._processes[-1]
+
+    # Starts the program as `program`. A Windows program runs under the Wine
+    # loader that the caller names in WINELOADER (the one the kernel can run,
+    # see tests/win32/run-tests.sh), in a prefix of its own whose sound goes
+    # through Wine's PulseAudio driver to this sandbox's server. Wine's own
+    # services outlive the programs that start them: their output goes nowhere,
+    # so that no caller waits for them, and they end with the Wine server.
+    def start_program(self, program, *arguments, wrapper=()):
+        if not program.endswith(".exe"):
+            self.program = self.start([*wrapper, program, *arguments])
+            return
+        loader, quiet = os.environ["WINELOADER"], dict(stdout=subprocess.DEVNULL,
+                                                       stderr=subprocess.DEVNULL)
+        self.env.update(WINEPREFIX=f"{self.root}/wine", WINELOADER=loader, WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,wineoss.drv,winedbg.exe=")
+        # The server of the prefix, ready once its socket is there (in a folder
+        # whose name it writes into the prefix); a Wine program started sooner
+        # would start a second one.
+        (prefix := self.root / "wine").mkdir()
+        self.start(["wineserver", "--foreground", "--persistent"], **quiet)
+        folder = wait(lambda: (prefix / "wineserver").exists() and
+                      (prefix / "wineserver").read_text().strip(), 20, "the Wine server")
+        wait(Path(f"/tmp/{folder}/server-{prefix.stat().st_dev:x}-{prefix.stat().st_ino:x}/socket")
+             .exists, 20, "the Wine server's socket")
+        for command in (["wineboot", "-i"], ["reg", "add", r"HKCU\Software\Wine\X11 Driver",
+                                             "/v", "Managed", "/d", "N", "/f"]):
+            subprocess.run([loader, *command], env=self.env, timeout=120, check=True, **quiet)
+        self.program = self.start([*wrapper, loader, program, *arguments], **quiet)
 
     def _record(self, pipe):
         while chunk := os.read(pipe.fileno(), 65536):

@@ -113,7 +113,7 @@ def run(program, name):
             Path("KORVANE.INI").write_bytes(settings)
         Path(os.fsdecode(PRACTICE_NAME)).write_bytes(PRACTICE)
         # The program takes no arguments: Qt's own options must not reach Qt.
-        box.program = box.start([program, "-platform", "none", "-reverse"])
+        box.start_program(program, "-platform", "none", "-reverse")
         scenario(box)
 
 
