@@ -68,11 +68,14 @@ def first_run(box):
           [(11, 1200, "V"), (11, 1200, "EA"), (11, 1200, PRACTICE_HEARD), (11, 1200, "73")])
 
 
-# Stored 700 Hz and 80 wpm, and two more bytes: Higher, QSO Practice, Lower,
-# Slower (79 wpm has the dot of 80), then Random Code, which Escape must
+# Stored 700 Hz and 80 wpm, and two more bytes: Higher with Lower pressed while
+# its "V" sounds, whose "V" must keep the 4 dots after a character (a send that
+# ends too early, or waits too long, shows here); then Higher, QSO Practice,
+# Lower, Slower (79 wpm has the dot of 80), then Random Code, which Escape must
 # silence within 50 ms of the key, and Exit, which still sends "73".
 def stored_settings(box):
     main = box.window()
+    box.press(main, "alt+h", "alt+l", heard_ms=1500)
     for key in ("alt+h", "alt+q", "alt+l", "alt+s"):
         box.press(main, key, heard_ms=1500)
     since = box.position
@@ -86,8 +89,11 @@ def stored_settings(box):
     parts = mr.sounds(samples)
     before, code, farewell = ([p for p in parts if start <= p[0] < end] for start, end in
                               ((0, since), (since, farewell_from), (farewell_from, len(samples))))
-    _, qso, *_ = heard(samples, before, [(80, 720, "V"), (80, 720, None), (80, 700, "V"),
-                                         (79, 700, "V")])
+    *_, qso, _, _ = heard(samples, before, [(80, 720, "V"), (80, 700, "V"), (80, 720, "V"),
+                                            (80, 720, None), (80, 700, "V"), (79, 700, "V")])
+    (dash, _), dot = mr.IMAGES[15, 720][1], 15 * 44.1
+    if not 4 * dot - 1 <= (gap := before[4][0] - before[3][0] - dash) <= 4 * dot + 0.12 * 44100:
+        raise AssertionError(f"the held key's V came {gap / dot:.2f} dots after the first V")
     if not re.fullmatch(r"VVV  VVV      .*\?", qso):
         raise AssertionError(f"not a QSO: {qso}")
     # What was sent before the character Escape cut into: up to its last pause of 3 dots.
