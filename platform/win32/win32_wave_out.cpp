@@ -21,11 +21,13 @@
 namespace korvane {
 namespace {
 
-// Twenty headers of 10 ms: 200 ms queued at most. While the device is full,
-// the program waits for one header to be played and writes that one again,
-// so all but 10 ms of the buffer protect the sound from a busy machine.
-constexpr std::size_t kHeaders = 20;
-constexpr std::size_t kHeaderFrames = platform::kSampleRate / 100;
+// Four headers of 50 ms: 200 ms queued at most. While the device is full, the
+// program waits for one header to be played and fills that one again, so at
+// least 150 ms protect the sound from a busy machine, and it wakes only 20
+// times a second. Smaller headers gain nothing: the lead is written at once
+// whatever their size, and under Wine each wake-up costs a call to its server.
+constexpr std::size_t kHeaders = 4;
+constexpr std::size_t kHeaderFrames = platform::kSampleRate / 20;
 // The farewell at exit is drained in waits this long for the next header played.
 constexpr std::chrono::milliseconds kDrainSlice{10};
 
@@ -170,6 +172,11 @@ class WaveOut final : public stream::Device {
     std::size_t in_device_ = 0;  // headers handed to the device and not yet played
     std::size_t filled_ = 0;     // frames in the header being filled
 };
+
+// The multimedia library finds its devices the first time it is asked, which
+// takes up to a tenth of a second under Wine: asked at start-up, it is ready
+// before the first key.
+[[maybe_unused]] const UINT kDevicesAtStart = waveOutGetNumDevs();
 
 }  // namespace
 
