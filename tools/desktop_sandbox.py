@@ -38,6 +38,14 @@ def wait(condition, timeout, what):
     return result
 
 
+# When a Wine prefix's registry last changed on disk: now while it is being replaced.
+def _registry_written(prefix):
+    try:
+        return max((path.stat().st_mtime for path in prefix.glob("*.reg")), default=time.time())
+    except OSError:
+        return time.time()
+
+
 # Everything lives in a new directory right below /tmp, so that the program's
 # file window, which starts at "/", reaches it as "tmp" and then its name. The
 # caller starts the program with start() and sets `program` to it.
@@ -72,6 +80,9 @@ class Sandbox:
         return self
 
     def __exit__(self, *_):
+        # Wine's services are no children of this process: their server ends them.
+        if "WINEPREFIX" in self.env:
+            subprocess.run(["wineserver", "--kill"], env=self.env, timeout=30)
         # Asked to end first, so that the Wine server removes its socket.
         for process in reversed(self._processes):
             process.terminate()
@@ -100,8 +111,12 @@ class Sandbox:
             return
         loader, quiet = os.environ["WINELOADER"], dict(stdout=subprocess.DEVNULL,
                                                        stderr=subprocess.DEVNULL)
+        # Wine keeps 30 ms queued in the sound server, topped up every 10 ms by a
+        # thread at normal priority, so that a busy moment inserts silence; Wine's
+        # users give its streams 60 ms through PulseAudio's own setting.
         self.env.update(WINEPREFIX=f"{self.root}/wine", WINELOADER=loader, WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,wineoss.drv,winedbg.exe=")
+                        WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,wineoss.drv,winedbg.exe=",
+                        PULSE_LATENCY_MSEC="60")
         # The server of the prefix, ready once its socket is there (in a folder
         # whose name it writes into the prefix); a Wine program started sooner
         # would start a second one.
@@ -115,6 +130,12 @@ class Sandbox:
                                              "/v", "Managed", "/d", "N", "/f"]):
             subprocess.run([loader, *command], env=self.env, timeout=120, check=True, **quiet)
         self.program = self.start([*wrapper, loader, program, *arguments], **quiet)
+        # Every 30 s the Wine server writes out the registry (3 MB) if it has
+        # changed, and answers no Wine process meanwhile, long enough to break a
+        # sound under way. A new prefix changes it for a minute, as Wine's
+        # services start one by one: the program is driven once 30 s have passed
+        # without a change.
+        wait(lambda: time.time() - _registry_written(prefix) > 31, 150, "a settled registry")
 
     def _record(self, pipe):
         while chunk := os.read(pipe.fileno(), 65536):
