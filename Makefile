@@ -31,9 +31,10 @@ test-asan:
 	cmake --build --preset asan-ubsan
 	ctest --preset asan-ubsan
 
-# The 32-bit Windows build, tested under Wine with a private prefix and X server.
+# The 32-bit Windows build, tested under Wine with a private prefix and X server,
+# and heard end to end through a private sound server.
 test-win32:
-	tools/install-deps.sh build test win32
+	tools/install-deps.sh build test win32 e2e
 	tests/win32/run-tests.sh
 
 # The fuzz targets, each for a fixed time from its seed corpus, built with Clang.

@@ -11,11 +11,13 @@ desktop runs its sound server:
 - the classic timing for comparison: the quiet run's text with the program's
   own sender and images, but each element a blocking playback of its own and
   each pause a thread sleep (bench_classic_playback);
+- when given, the Windows program under Wine (WINELOADER), measured as the
+  real program is, quiet and loaded;
 
 then prints the figures side by side. A sample's time is when the recorder got
 it; a key's, the moment before it went out.
 
-Usage: timing.py KORVANE BENCH_CLASSIC_PLAYBACK"""
+Usage: timing.py KORVANE BENCH_CLASSIC_PLAYBACK [KORVANE.EXE]"""
 
 import ctypes
 import os
@@ -99,7 +101,7 @@ def measure_program(program, loaded):
     with Sandbox() as box:
         os.chdir(box.root / "home")
         Path("KORVANE.INI").write_bytes(b"\xd0\x02\x2d\x00")  # 720 Hz, 45 wpm
-        box.program = box.start(["setpriv", "--bounding-set=-sys_nice", program])
+        box.start_program(program, wrapper=["setpriv", "--bounding-set=-sys_nice"])
         main = box.window()
         for command in LOAD if loaded else []:
             box.start(command)
@@ -147,10 +149,13 @@ def column(run):
             "{:.0f} to {:.0f}".format(*run["exit"]), run["idle"]]
 
 
-def main(program, classic):
+def main(program, classic, windows=None):
     quiet, loaded = (measure_program(program, load) for load in (False, True))
     send = quiet["send"]
-    classic = dict(send=measure_classic(classic, send.text))
+    columns = [("quiet", quiet), ("loaded", loaded),
+               ("classic", dict(send=measure_classic(classic, send.text)))]
+    columns += [(name, measure_program(windows, load)) for name, load in
+                (("windows", False), ("win+load", True)) if windows]
     print(f"{len(send.text)} characters ({len(send.errors) + 1} elements) of random code at "
           f"{WPM} wpm and {PITCH} Hz, {quiet['seconds']:.1f} s of sound; "
           f"{len(quiet['delays'])} key presses")
@@ -158,8 +163,7 @@ def main(program, classic):
              "drift over the send (ms)", "key press to first sample, mean (ms)",
              "key press to first sample, largest (ms)", "text on screen after last element (ms)",
              "window gone after last element of 73 (ms)", "wake-ups in 5 s between sends"]
-    for row in zip(["", *names], *(["quiet", *column(quiet)], ["loaded", *column(loaded)],
-                                   ["classic", *column(classic)])):
+    for row in zip(["", *names], *([name, *column(run)] for name, run in columns)):
         print(f"{row[0]:44}" + "".join(f"{cell:>10}" for cell in row[1:]))
 
 

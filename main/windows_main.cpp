@@ -3,7 +3,11 @@
 #include <windows.h>
 
 #include "app/entry.h"
+#include "platform/sound.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return korvane::run_korvane();
+    const int status = korvane::run_korvane();
+    // The farewell is heard to its end before the process ends.
+    korvane::platform::end_send();
+    return status;
 }

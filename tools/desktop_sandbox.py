@@ -60,6 +60,14 @@ def wait(condition, timeout, what):
     return result
 
 
+# When a Wine prefix's registry last changed on disk: now while it is being replaced.
+def _registry_written(prefix):
+    try:
+        return max((path.stat().st_mtime for path in prefix.glob("*.reg")), default=time.time())
+    except OSError:
+        return time.time()
+
+
 # Everything lives in a new directory right below /tmp, so that the program's
 # file window, which starts at "/", reaches it as "tmp" and then its name. The
 # caller starts the program with start() and sets `program` to it.
@@ -89,9 +97,17 @@ class Sandbox:
         return self
 
     def __exit__(self, *_):
+        # Wine's services are no children of this process: their server ends them.
+        if "WINEPREFIX" in self.env:
+            subprocess.run(["wineserver", "--kill"], env=self.env, timeout=30)
+        # Asked to end first, so that the Wine server removes its socket.
         for process in reversed(self._processes):
-            process.kill()
-            process.wait()
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
         self._dir.cleanup()
 
     def _start_sound(self):
@@ -126,11 +142,51 @@ class Sandbox:
                                                 preexec_fn=lambda: _libc.prctl(1, 9)))
         return self._processes[-1]
 
-    # Starts the program again, with `command`; the X server may give its
-    # windows the ids of the last run's, which are new windows all the same.
-    def restart(self, command):
+    # Starts the program again, as start_program started it; the X server may
+    # give its windows the ids of the last run's, which are new windows all the same.
+    def restart(self):
         self._seen.clear()
-        self.program = self.start(command)
+        self.program = self.start(self._command)
+
+    # Starts the program as `program`. A Windows program runs under the Wine
+    # loader that the caller names in WINELOADER (the one the kernel can run,
+    # see tests/win32/run-tests.sh), in a prefix of its own whose sound goes
+    # through Wine's PulseAudio driver to this sandbox's server. Wine's own
+    # services outlive the programs that start them: their output goes nowhere,
+    # so that no caller waits for them, and they end with the Wine server.
+    def start_program(self, program, *arguments, wrapper=()):
+        if not program.endswith(".exe"):
+            self._command = [*wrapper, program, *arguments]
+            self.program = self.start(self._command)
+            return
+        loader, quiet = os.environ["WINELOADER"], dict(stdout=subprocess.DEVNULL,
+                                                       stderr=subprocess.DEVNULL)
+        # Wine keeps 30 ms queued in the sound server, topped up every 10 ms by a
+        # thread at normal priority, so that a busy moment inserts silence; Wine's
+        # users give its streams 60 ms through PulseAudio's own setting.
+        self.env.update(WINEPREFIX=f"{self.root}/wine", WINELOADER=loader, WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,wineoss.drv,winedbg.exe=",
+                        PULSE_LATENCY_MSEC="60")
+        # The server of the prefix, ready once its socket is there (in a folder
+        # whose name it writes into the prefix); a Wine program started sooner
+        # would start a second one.
+        (prefix := self.root / "wine").mkdir()
+        self.start(["wineserver", "--foreground", "--persistent"], **quiet)
+        folder = wait(lambda: (prefix / "wineserver").exists() and
+                      (prefix / "wineserver").read_text().strip(), 20, "the Wine server")
+        wait(Path(f"/tmp/{folder}/server-{prefix.stat().st_dev:x}-{prefix.stat().st_ino:x}/socket")
+             .exists, 20, "the Wine server's socket")
+        for command in (["wineboot", "-i"], ["reg", "add", r"HKCU\Software\Wine\X11 Driver",
+                                             "/v", "Managed", "/d", "N", "/f"]):
+            subprocess.run([loader, *command], env=self.env, timeout=120, check=True, **quiet)
+        self._command = [*wrapper, loader, program, *arguments]
+        self.program = self.start(self._command, **quiet)
+        # Every 30 s the Wine server writes out the registry (3 MB) if it has
+        # changed, and answers no Wine process meanwhile, long enough to break a
+        # sound under way. A new prefix changes it for a minute, as Wine's
+        # services start one by one: the program is driven once 30 s have passed
+        # without a change.
+        wait(lambda: time.time() - _registry_written(prefix) > 31, 150, "a settled registry")
 
     def _record(self, pipe):
         while chunk := os.read(pipe.fileno(), 65536):

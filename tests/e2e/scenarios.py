@@ -135,7 +135,7 @@ def close_and_signal(box):
                     if last >= start], [(11, 1200, "73")])
     if box.time_of(start) > closed + 0.1:
         raise AssertionError(f"sound {(box.time_of(start) - closed) * 1000:.0f} ms after closing")
-    box.restart(box.command)
+    box.restart()
     box.press(box.window(), "alt+f", heard_ms=400)
     farewell_from = box.position
     box.program.terminate()
@@ -167,8 +167,7 @@ def run(program, name):
             Path("KORVANE.INI").write_bytes(settings)
         Path(os.fsdecode(PRACTICE_NAME)).write_bytes(PRACTICE)
         # The program takes no arguments: Qt's own options must not reach Qt.
-        box.command = [program, "-platform", "none", "-reverse"]
-        box.program = box.start(box.command)
+        box.start_program(program, "-platform", "none", "-reverse")
         scenario(box)
 
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Tests the Windows program under Wine in a private world: a fresh Wine prefix
 # with audio and the crash debugger off, and an X server of its own for the
-# windows. The 32-bit build is always made. A kernel without 32-bit support
-# (ia32 emulation off) runs no 32-bit program, so there the same sources are
-# built as a 64-bit program and tested under 64-bit Wine instead, and this says
-# so. Usage: run-tests.sh [CTEST ARGUMENT...]
+# windows; the end-to-end test makes a prefix of its own, with sound. The
+# 32-bit build is always made. A kernel without 32-bit support (ia32 emulation
+# off) runs no 32-bit program, so there the same sources are built as a 64-bit
+# program and tested under 64-bit Wine instead, and this says so.
+# Usage: run-tests.sh [CTEST ARGUMENT...]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 for build in "win32 /usr/lib/wine/wine" "win64 /usr/lib/wine/wine64"; do

@@ -1,0 +1,188 @@
+// The shared stream's device on the multimedia library's waveOut: a ring of
+// headers over buffers of fixed size, filled in order and handed to the device
+// as each one fills, or as soon as the stream stops writing to wait. The
+// device signals an event whenever it has played a header, and the program's
+// thread waits for that event and for window messages at once.
+
+#include <windows.h>
+// The multimedia declarations need the base types of windows.h first.
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstring>
+#include <utility>
+
+#include "platform/dialog.h"
+#include "platform/stream/stream.h"
+#include "platform/wave_image.h"
+
+namespace korvane {
+namespace {
+
+// Four headers of 50 ms: 200 ms queued at most. While the device is full, the
+// program waits for one header to be played and fills that one again, so at
+// least 150 ms protect the sound from a busy machine. Smaller headers gained
+// nothing under Wine, neither in inserted silence nor in the time from a key to
+// the sound: the lead is written at once whatever their size.
+constexpr std::size_t kHeaders = 4;
+constexpr std::size_t kHeaderFrames = platform::kSampleRate / 20;
+// A drain looks at the headers at least this often.
+constexpr std::chrono::milliseconds kDrainSlice{10};
+
+DWORD whole_ms(stream::Clock::duration span) {
+    return static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(span).count());
+}
+
+// Waits for the event (when given), for a window message or for the time,
+// whichever comes first, then keeps the windows alive.
+void wait_alive(HANDLE event, stream::Clock::duration most) {
+    MsgWaitForMultipleObjects(event ? 1 : 0, &event, FALSE, whole_ms(most), QS_ALLINPUT);
+    platform::keep_windows_alive();
+}
+
+class WaveOut final : public stream::Device {
+  public:
+    bool open() override {
+        if (event_ == nullptr) {
+            event_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        }
+        const WAVEFORMATEX format{WAVE_FORMAT_PCM,
+                                  1,
+                                  platform::kSampleRate,
+                                  platform::kSampleRate * platform::kSampleBytes,
+                                  platform::kSampleBytes,
+                                  8 * platform::kSampleBytes,
+                                  0};
+        failed_ = false;
+        if (event_ == nullptr ||
+            waveOutOpen(&wave_, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(event_), 0,
+                        CALLBACK_EVENT) != MMSYSERR_NOERROR) {
+            wave_ = nullptr;
+            return false;
+        }
+        // Nothing plays until the stream has queued its lead.
+        waveOutPause(wave_);
+        // Waits that end within a millisecond, so that the end of a send is seen at once.
+        timeBeginPeriod(1);
+        return true;
+    }
+
+    std::size_t write(const std::uint8_t* frames, std::size_t count) override {
+        reclaim_played();
+        std::size_t taken = 0;
+        while (!failed_ && taken < count && in_device_ < kHeaders) {
+            auto& buffer = buffers_[filling()];
+            const std::size_t part = std::min(count - taken, kHeaderFrames - filled_);
+            std::memcpy(buffer.data() + filled_ * platform::kSampleBytes,
+                        frames + taken * platform::kSampleBytes, part * platform::kSampleBytes);
+            filled_ += part;
+            taken += part;
+            if (filled_ == kHeaderFrames) {
+                submit_filled();
+            }
+        }
+        return failed_ ? kFailed : taken;
+    }
+
+    std::size_t queued() override {
+        reclaim_played();
+        std::size_t frames = filled_;
+        for (std::size_t i = 0; i < in_device_; ++i) {
+            frames += headers_[(oldest_ + i) % kHeaders].dwBufferLength / platform::kSampleBytes;
+        }
+        return frames;
+    }
+
+    void start() override {
+        submit_filled();
+        waveOutRestart(wave_);
+    }
+
+    void drain_and_close() override {
+        submit_filled();
+        reclaim_played();
+        for (const auto until = now() + stream::kStallLimit; in_device_ > 0 && now() < until;) {
+            WaitForSingleObject(event_, whole_ms(kDrainSlice));
+            reclaim_played();
+        }
+        close_at_once();
+    }
+
+    void close_at_once() override {
+        // Every header comes back from a reset marked done.
+        waveOutReset(wave_);
+        reclaim_played();
+        filled_ = 0;
+        waveOutClose(std::exchange(wave_, nullptr));
+        timeEndPeriod(1);
+    }
+
+    void wait_for_room(stream::Clock::duration most) override {
+        submit_filled();
+        wait_alive(event_, most);
+    }
+
+    // At the end of a send the stream waits here for what is queued to be
+    // heard, so the last header, however full, goes to the device first.
+    void sleep(stream::Clock::duration most) override {
+        submit_filled();
+        wait_alive(nullptr, most);
+    }
+
+    stream::Clock::time_point now() override { return stream::Clock::now(); }
+
+  private:
+    std::size_t filling() const { return (oldest_ + in_device_) % kHeaders; }
+
+    // Hands the header being filled to the device; a failure fails the next write.
+    void submit_filled() {
+        if (filled_ == 0 || failed_) {
+            return;
+        }
+        WAVEHDR& header = headers_[filling()];
+        header = WAVEHDR{};
+        header.lpData = reinterpret_cast<LPSTR>(buffers_[filling()].data());
+        header.dwBufferLength = static_cast<DWORD>(filled_ * platform::kSampleBytes);
+        failed_ = waveOutPrepareHeader(wave_, &header, sizeof header) != MMSYSERR_NOERROR ||
+                  waveOutWrite(wave_, &header, sizeof header) != MMSYSERR_NOERROR;
+        in_device_ += failed_ ? 0 : 1;
+        filled_ = 0;
+    }
+
+    // The device plays its headers in order and marks each one done from a
+    // thread of its own.
+    void reclaim_played() {
+        while (in_device_ > 0 &&
+               (std::atomic_ref<DWORD>(headers_[oldest_].dwFlags).load() & WHDR_DONE) != 0) {
+            waveOutUnprepareHeader(wave_, &headers_[oldest_], sizeof(WAVEHDR));
+            oldest_ = (oldest_ + 1) % kHeaders;
+            --in_device_;
+        }
+    }
+
+    HANDLE event_ = nullptr;
+    HWAVEOUT wave_ = nullptr;
+    bool failed_ = false;
+    std::array<WAVEHDR, kHeaders> headers_{};
+    std::array<std::array<std::uint8_t, kHeaderFrames * platform::kSampleBytes>, kHeaders>
+        buffers_{};
+    std::size_t oldest_ = 0;     // the header the device plays first
+    std::size_t in_device_ = 0;  // headers handed to the device and not yet played
+    std::size_t filled_ = 0;     // frames in the header being filled
+};
+
+// The multimedia library finds its devices the first time it is asked, which
+// takes up to a tenth of a second under Wine: asked at start-up, it is ready
+// before the first key.
+[[maybe_unused]] const UINT kDevicesAtStart = waveOutGetNumDevs();
+
+}  // namespace
+
+stream::Device& stream::device() {
+    static WaveOut wave_out;
+    return wave_out;
+}
+
+}  // namespace korvane
