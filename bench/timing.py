@@ -164,7 +164,7 @@ def main(program, classic, windows=None):
              "key press to first sample, largest (ms)", "text on screen after last element (ms)",
              "window gone after last element of 73 (ms)", "wake-ups in 5 s between sends"]
     for row in zip(["", *names], *([name, *column(run)] for name, run in columns)):
-        print(f"{row[0]:44}" + "".join(f"{cell:>10}" for cell in row[1:]))
+        print(f"{row[0]:44}" + "".join(f"{cell:>14}" for cell in row[1:]))
 
 
 if __name__ == "__main__":
