@@ -16,14 +16,16 @@ namespace korvane::platform {
 void play_wave_image(const std::uint8_t* image);
 
 // Stops the send under way: what is queued for the device is dropped, and every
-// further play and pause returns at once until end_send.
+// further play and pause returns at once until end_send. Outside a send it
+// does nothing.
 void stop_send();
 
 // Whether the send under way was stopped.
 bool send_stopped();
 
 // The send has ended: returns once its last element has been heard; plays and
-// pauses sound again.
+// pauses sound again. The pause still owed after that element is not waited
+// for, but a send that starts before its end begins with the rest of it.
 void end_send();
 
 }  // namespace korvane::platform
