@@ -23,9 +23,9 @@ from desktop_sandbox import Sandbox  # noqa: E402
 def exit_saving(box, window, settings, during=()):
     box.press(window, *during, "alt+x", heard_ms=0)
     time.sleep(0.3 if during else 0)  # past the "V", into the "73"
-    at_73 = Path("KORVANE.INI").read_bytes()
-    if box.program.wait(30) != 0 or not at_73 == Path("KORVANE.INI").read_bytes() == settings:
-        raise AssertionError(f"status {box.program.returncode}, KORVANE.INI {at_73.hex(' ')}")
+    if (at_73 := Path("KORVANE.INI").read_bytes()) != settings:
+        raise AssertionError(f"KORVANE.INI {at_73.hex(' ')} as 73 sounds")
+    saved(box, 30, settings)
 
 
 # These sounds must be these sends (wpm, pitch, text) and nothing else; a text
