@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is CMake presets.
-.PHONY: run test test-linux package test-asan test-win32 test-fuzz
+.PHONY: run test test-linux package test-asan test-win32
 
 run:
 	tools/install-deps.sh build run
@@ -8,8 +8,8 @@ run:
 	tools/run-korvane.sh
 
 # Every kind of test: the Linux build's tests (logic, backends, end to end), the
-# same under the sanitizers, the Windows build under Wine, and the fuzz targets.
-test: test-linux test-asan test-win32 test-fuzz
+# same under the sanitizers, and the Windows build under Wine.
+test: test-linux test-asan test-win32
 
 test-linux:
 	tools/install-deps.sh build run test e2e package

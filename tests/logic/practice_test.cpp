@@ -64,13 +64,13 @@ TEST_F(Practice, Generators) {
 
 // The window starts at the drive's root; Go enters a directory (the path is never
 // tidied) or sends a file. ".." comes first, then directories and .TXT, .BAT and .DAT
-// files in any case, hidden ones too. A file that vanished sends nothing and is not
-// made again; a directory that cannot be read, and a path too long for the platform
-// with its wildcard, list ".." alone. go() picks a name and clicks Go; it gives the
-// caption and the lines, ".." first.
+// files in any case, hidden ones too (".txt" alone is one). A file that vanished sends
+// nothing and is not made again; a directory that cannot be read, and a path too long
+// for the platform with its wildcard, list ".." alone. go() picks a name and clicks
+// Go; it gives the caption and the lines, ".." first.
 TEST_F(Practice, CodeFromFile) {
     std::filesystem::create_directory("sub");
-    for (const char* name : {"a.txt", "NOTES.Txt", "RUN.BAT", "y.dat", ".hidden.txt", "readme",
+    for (const char* name : {"a.txt", "NOTES.Txt", "RUN.BAT", "y.dat", ".txt", "readme",
                              "notes.txt.bak", "x.doc", "txt", "sub/inner.txt"}) {
         testing::write_text(name, "e");
     }
@@ -93,7 +93,7 @@ TEST_F(Practice, CodeFromFile) {
         std::filesystem::remove("sub/inner.txt");
         go("inner.txt");
         EXPECT_EQ(go(".."), caption + "sub" + sep + ".." + sep +
-                                " .. .hidden.txt NOTES.Txt RUN.BAT a.txt sub y.dat");
+                                " .. .txt NOTES.Txt RUN.BAT a.txt sub y.dat");
     });
     show_file_window();
     EXPECT_EQ(testing::sounds(), ". ");

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh temporary directory, removed with everything in it, and whole files
-// as bytes: the one way every test and fuzz target makes and reads its files.
+// as bytes: the one way every test makes and reads its files.
 // dir / name is the directory's path joined with `name`, as the platform writes paths.
 
 #include <chrono>
