@@ -27,28 +27,6 @@ _xdo = ctypes.CDLL("libxdo.so.3")
 _xdo.xdo_new.restype = ctypes.c_void_p
 _xdo.xdo_send_keysequence_window.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_char_p,
                                              ctypes.c_uint]
-# Xlib, for the close request a window manager sends: a WM_PROTOCOLS client
-# message naming WM_DELETE_WINDOW.
-_x11 = ctypes.CDLL("libX11.so.6")
-_x11.XOpenDisplay.restype = ctypes.c_void_p
-_x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-_x11.XInternAtom.restype = ctypes.c_ulong
-_x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-_x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                            ctypes.c_void_p]
-_x11.XFlush.argtypes = [ctypes.c_void_p]
-_CLIENT_MESSAGE = 33
-
-
-class _ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-
-
-class _XEvent(ctypes.Union):  # Xlib copies a whole XEvent, 24 longs
-    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
 
 
 def wait(condition, timeout, what):
@@ -92,7 +70,6 @@ class Sandbox:
                            "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
         self._keyboard = _xdo.xdo_new(self.env["DISPLAY"].encode())
-        self._display = _x11.XOpenDisplay(self.env["DISPLAY"].encode())
         self._start_recorder()
         return self
 
@@ -142,12 +119,6 @@ class Sandbox:
                                                 preexec_fn=lambda: _libc.prctl(1, 9)))
         return self._processes[-1]
 
-    # Starts the program again, as start_program started it; the X server may
-    # give its windows the ids of the last run's, which are new windows all the same.
-    def restart(self):
-        self._seen.clear()
-        self.program = self.start(self._command)
-
     # Starts the program as `program`. A Windows program runs under the Wine
     # loader that the caller names in WINELOADER (the one the kernel can run,
     # see tests/win32/run-tests.sh), in a prefix of its own whose sound goes
@@ -156,8 +127,7 @@ class Sandbox:
     # so that no caller waits for them, and they end with the Wine server.
     def start_program(self, program, *arguments, wrapper=()):
         if not program.endswith(".exe"):
-            self._command = [*wrapper, program, *arguments]
-            self.program = self.start(self._command)
+            self.program = self.start([*wrapper, program, *arguments])
             return
         loader, quiet = os.environ["WINELOADER"], dict(stdout=subprocess.DEVNULL,
                                                        stderr=subprocess.DEVNULL)
@@ -179,8 +149,7 @@ class Sandbox:
         for command in (["wineboot", "-i"], ["reg", "add", r"HKCU\Software\Wine\X11 Driver",
                                              "/v", "Managed", "/d", "N", "/f"]):
             subprocess.run([loader, *command], env=self.env, timeout=120, check=True, **quiet)
-        self._command = [*wrapper, loader, program, *arguments]
-        self.program = self.start(self._command, **quiet)
+        self.program = self.start([*wrapper, loader, program, *arguments], **quiet)
         # Every 30 s the Wine server writes out the registry (3 MB) if it has
         # changed, and answers no Wine process meanwhile, long enough to break a
         # sound under way. A new prefix changes it for a minute, as Wine's
@@ -231,19 +200,6 @@ class Sandbox:
             wait(lambda: self._last >= since and self.position - self._last > heard_ms * 44.1,
                  150, "a sound")
         return pressed
-
-    # Asks the window to close, as a window manager's close button does;
-    # returns the time right before the request went out.
-    def close(self, window):
-        event = _XEvent()
-        event.xclient = _ClientMessage(
-            type=_CLIENT_MESSAGE, window=int(window), format=32,
-            message_type=_x11.XInternAtom(self._display, b"WM_PROTOCOLS", 0))
-        event.xclient.data[0] = _x11.XInternAtom(self._display, b"WM_DELETE_WINDOW", 0)
-        closed = time.monotonic()
-        _x11.XSendEvent(self._display, int(window), 0, 0, ctypes.byref(event))
-        _x11.XFlush(self._display)
-        return closed
 
     def xdotool(self, *arguments, check=True):
         return subprocess.run(["xdotool", *arguments], env=self.env, check=check, text=True,

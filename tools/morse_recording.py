@@ -43,14 +43,6 @@ def schedule(text):
     return kinds, dots[:-1]
 
 
-# How many samples a send of `text` lasts, from its first element's start to its last's end.
-def length(text, wpm, pitch):
-    kinds, dots = schedule(text)
-    images = dict(zip(".-", IMAGES[1200 // wpm, pitch]))
-    # A send's pauses come to whole samples, the fraction carried from one to the next.
-    return sum(images[kind][0] for kind in kinds) + sum(dots) * (1200 // wpm) * 441 // 10
-
-
 # The text of elements and their pauses: after a character's 4 dots, every 7
 # (filler " ") or 3 (":", a character without a code) stand for a filler.
 def decode(kinds, dots, filler):
