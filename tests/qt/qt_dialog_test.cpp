@@ -24,11 +24,6 @@ using testing::kBoxId;
 using testing::kListId;
 using testing::make_dialog;
 
-// Keys go through the window system, as a user's do, so that shortcuts see them.
-void press(platform::WindowHandle window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(qt::find_dialog(window)->windowHandle(), key, modifiers);
-}
-
 // The keys go in at once; the close request waits in the queue, where a send
 // that the keys started meets it, as the window system's would.
 void testing::type_then_close(platform::WindowHandle window, const std::vector<const char*>& keys) {
@@ -108,18 +103,20 @@ TEST(QtDialogTest, ASendKeepsTheDialogPaintedAndStopsOnEscape) {
             return false;
         }
     } painted;
-    qt::find_dialog(window)->installEventFilter(&painted);
+    qt::DialogWindow* dialog = qt::find_dialog(window);
+    dialog->installEventFilter(&painted);
     int paints_during_send = 0;
-    QTimer::singleShot(0, [window] { press(window, Qt::Key_S, Qt::AltModifier); });
+    // Keys go through the window system, as a user's do, so that shortcuts see them.
+    QTimer::singleShot(0, [&] { QTest::keyClick(dialog->windowHandle(), 'S', Qt::AltModifier); });
     QTimer::singleShot(50, [&] {
         painted.paints = 0;
-        qt::find_dialog(window)->update();
+        dialog->update();
     });
     QTimer::singleShot(200, [&] {
         paints_during_send = painted.paints;
-        press(window, Qt::Key_Escape);
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
     });
-    QTimer::singleShot(500, [window] { qt::find_dialog(window)->windowHandle()->close(); });
+    QTimer::singleShot(500, [&] { dialog->windowHandle()->close(); });
     platform::run_modal(window);
     EXPECT_GT(paints_during_send, 0);
     EXPECT_EQ(clicks, std::vector<std::string>{"Send, stopped"});
