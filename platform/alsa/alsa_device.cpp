@@ -12,7 +12,8 @@ namespace {
 // A long buffer lets the program be kept from running for that long without a
 // gap in the sound; it holds twice the stream's lead.
 constexpr unsigned kPeriodMicroseconds = 10000;
-constexpr unsigned kBufferMicroseconds = 200000;
+constexpr unsigned kBufferMicroseconds =
+    2 * stream::kLeadFrames * 1'000'000 / platform::kSampleRate;
 
 bool configure_hardware(snd_pcm_t* pcm, snd_pcm_uframes_t& period_frames) {
     snd_pcm_hw_params_t* hw = nullptr;

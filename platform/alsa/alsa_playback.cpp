@@ -14,10 +14,6 @@
 namespace korvane {
 namespace {
 
-int whole_ms(stream::Clock::duration span) {
-    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(span).count());
-}
-
 class AlsaPlayback final : public stream::Device {
   public:
     bool open() override {
@@ -62,7 +58,7 @@ class AlsaPlayback final : public stream::Device {
     }
 
     void wait_for_room(stream::Clock::duration most) override {
-        snd_pcm_wait(pcm_, whole_ms(most));
+        snd_pcm_wait(pcm_, static_cast<int>(stream::whole_ms(most)));
         platform::keep_windows_alive();
     }
 

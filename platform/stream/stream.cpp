@@ -25,7 +25,6 @@ const std::array<std::uint8_t, kSilenceFrames * platform::kSampleBytes> kSilence
 // How long one wait for room, for the clock or for the last element lasts at
 // most: the windows are kept alive between two of them.
 constexpr std::chrono::milliseconds kWaitSlice{10};
-constexpr std::chrono::milliseconds kDrainSlice{5};
 constexpr Clock::duration kDrainSliceLeast = std::chrono::milliseconds(1);
 // The end of a send leaves this much to one blocking drain, which never clips
 // the last element however the device counts what it holds.

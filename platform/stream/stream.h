@@ -21,6 +21,14 @@ using Clock = std::chrono::steady_clock;
 inline constexpr std::size_t kLeadFrames = platform::kSampleRate / 10;
 // A device that takes no sample for this long has stalled or gone away.
 inline constexpr std::chrono::milliseconds kStallLimit{2000};
+// The longest single wait while a send's end waits to be heard: the windows are
+// kept alive between two of them.
+inline constexpr std::chrono::milliseconds kDrainSlice{5};
+
+// A wait in whole milliseconds, never shorter than asked for, for the system's timed waits.
+inline std::int64_t whole_ms(Clock::duration span) {
+    return std::chrono::ceil<std::chrono::milliseconds>(span).count();
+}
 
 // A playback device of 44,100 Hz, signed 16-bit mono: what a backend provides.
 // Only the stream calls it, always from the program's one thread.

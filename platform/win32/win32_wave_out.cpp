@@ -28,11 +28,9 @@ namespace {
 // the sound: the lead is written at once whatever their size.
 constexpr std::size_t kHeaders = 4;
 constexpr std::size_t kHeaderFrames = platform::kSampleRate / 20;
-// A drain looks at the headers at least this often.
-constexpr std::chrono::milliseconds kDrainSlice{10};
 
 DWORD whole_ms(stream::Clock::duration span) {
-    return static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(span).count());
+    return static_cast<DWORD>(stream::whole_ms(span));
 }
 
 // Waits for the event (when given), for a window message or for the time,
@@ -104,7 +102,7 @@ class WaveOut final : public stream::Device {
         submit_filled();
         reclaim_played();
         for (const auto until = now() + stream::kStallLimit; in_device_ > 0 && now() < until;) {
-            WaitForSingleObject(event_, whole_ms(kDrainSlice));
+            WaitForSingleObject(event_, whole_ms(stream::kDrainSlice));
             reclaim_played();
         }
         close_at_once();
