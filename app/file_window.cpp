@@ -50,7 +50,7 @@ int on_go(platform::WindowHandle window, std::uint32_t message, std::uintptr_t w
 }
 
 int on_quit(platform::WindowHandle, std::uint32_t message, std::uintptr_t wparam, std::intptr_t) {
-    return handle_click(message, wparam, [] { platform::end_dialog(current_window, 1); });
+    return handle_click(message, wparam, [] { platform::end_dialog(current_window); });
 }
 
 constexpr std::array<platform::ControlLayout, 3> kControls{{

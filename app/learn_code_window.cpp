@@ -19,7 +19,7 @@ constexpr unsigned kHints = platform::kTabStop | platform::kReadOnly | platform:
 
 int on_close(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
              std::intptr_t) {
-    return handle_click(message, wparam, [=] { platform::end_dialog(window, 1); });
+    return handle_click(message, wparam, [=] { platform::end_dialog(window); });
 }
 
 // In creation order, which is also the tab order.

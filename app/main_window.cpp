@@ -27,7 +27,7 @@ constexpr ControlKind kEdit = ControlKind::edit;
 int end_with_mode(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                   std::int32_t mode) {
     return handle_click(message, wparam, [=] {
-        platform::end_dialog(window, 1);
+        platform::end_dialog(window);
         window_mode = mode;
     });
 }

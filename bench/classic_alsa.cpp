@@ -57,4 +57,9 @@ void platform::sleep_ms(std::int32_t ms) {
     }
 }
 
+// Nothing stops a classic playback.
+bool platform::send_stopped() {
+    return false;
+}
+
 }  // namespace korvane

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/entry.h"
-#include "platform/sound.h"
+#include "platform/backend/sending.h"
 
 // The program takes no arguments: Qt sees a program name alone, so that its own
 // options (-style, -reverse, -platform ...) change nothing. Tests steer Qt

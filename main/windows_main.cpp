@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/entry.h"
-#include "platform/sound.h"
+#include "platform/backend/sending.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const int status = korvane::run_korvane();

@@ -24,6 +24,8 @@ void play_element(std::int32_t duration_ms) {
     platform::play_wave_image(image.data());
 }
 
+// A send stopped during a character ends that character there, with the
+// pauses it owes after its last element, so that what follows keeps its distance.
 void send_code(std::string_view code) {
     for (const char element : code) {
         if (element == *kNoCode) {
@@ -31,14 +33,21 @@ void send_code(std::string_view code) {
         }
         play_element(element == '.' ? dot_ms : dash_ms);
         platform::sleep_ms(dot_ms);
+        if (platform::send_stopped()) {
+            break;
+        }
     }
     platform::sleep_ms(dash_ms);
 }
 
 }  // namespace
 
+// Nothing more is sent, or owed, after the character a stop cut.
 void send_morse() {
     for (const char ch : send_text) {
+        if (platform::send_stopped()) {
+            return;
+        }
         if (ch == ' ') {
             platform::sleep_ms(word_gap_ms);
             continue;

@@ -75,24 +75,18 @@ std::string selected_list_line(WindowHandle window, int id);
 
 // Shows the dialog modally and returns when it has ended; its handle then names
 // nothing. Enter clicks the focused push button, else control 1 if there is one;
-// Escape clicks control 2 if there is one; a close request ends the dialog with
-// result 0, and stops a click handler's send under way as Escape does. An ended dialog stays on
-// screen, inert, until the next one is shown or the process ends, so that an Escape during the
-// farewell at exit still reaches the program.
+// Escape clicks control 2 if there is one; a close request ends the dialog, and
+// stops a click handler's send under way as Escape does. An ended dialog stays
+// on screen, inert, until the next one is shown or the process ends, so that an
+// Escape during the farewell at exit still reaches the program.
 void run_modal(WindowHandle window);
 
 // Ends a dialog that is running modally; run_modal returns once the handler has returned.
-void end_dialog(WindowHandle window, int result);
+void end_dialog(WindowHandle window);
 
 // True once the desktop has asked the program to end at once (a signal to
 // end, the end of the session): the dialog on screen has ended and any send
 // has stopped. The program saves what it must and ends; no sound is owed.
 bool session_ending();
-
-// Called by the sound and sleep services while they wait during a send: the
-// windows are painted and answer the desktop; Escape stops the send (stop_send)
-// and is used up; every other key and click is held back, and handled in order
-// once the click handler that sends has returned.
-void keep_windows_alive();
 
 }  // namespace korvane::platform

@@ -2,9 +2,8 @@
 // Sound: plays one element image.
 //
 // A send is every play and pause from the start of a click handler's run (or of
-// the farewell at exit) until the windows service calls end_send, which returns
-// once the send's last element has been heard. The windows service stops a
-// send on Escape.
+// the farewell at exit) until the windows backend ends it, once the send's last
+// element has been heard. The windows service stops a send on Escape.
 
 #include <cstdint>
 
@@ -16,16 +15,12 @@ namespace korvane::platform {
 void play_wave_image(const std::uint8_t* image);
 
 // Stops the send under way: what is queued for the device is dropped, and every
-// further play and pause returns at once until end_send. Outside a send it
-// does nothing.
+// further play returns at once until the send's end. The pauses asked for after
+// the stop are still owed: a send that starts sooner begins with what is left
+// of them, counted from the stop. Outside a send it does nothing.
 void stop_send();
 
 // Whether the send under way was stopped.
 bool send_stopped();
-
-// The send has ended: returns once its last element has been heard; plays and
-// pauses sound again. The pause still owed after that element is not waited
-// for, but a send that starts before its end begins with the rest of it.
-void end_send();
 
 }  // namespace korvane::platform

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "platform/alsa/alsa_device.h"
-#include "platform/dialog.h"
+#include "platform/backend/sending.h"
 #include "platform/stream/stream.h"
 
 namespace korvane {

@@ -1,38 +1,88 @@
 // Every platform service on a virtual timeline: nothing waits, everything is
-// recorded, and a test's script plays the user while a dialog is modal.
+// recorded, and a test's script plays the user while a dialog is modal. Sound
+// and sleep are the real stream's, over a device that records what it is given.
 
 #include "platform/fake/fake.h"
 
+#include <algorithm>
+
+#include "platform/backend/sending.h"
 #include "platform/keyboard_rules.h"
 #include "platform/process.h"
-#include "platform/sleep.h"
 #include "platform/sound.h"
+#include "platform/stream/stream.h"
 #include "platform/wave_image.h"
 
 namespace korvane {
 namespace {
 
 using fake::state;
+using namespace std::chrono_literals;
 
 void note(const std::string& line) {
     state.journal.push_back(line);
     state.on_call(line);
 }
 
-// A play or a pause is recorded and moves the clock on by `ticks`, unless an Escape
-// stopped the send.
-void record(const fake::SoundEvent& event, const std::string& line, std::int64_t ticks) {
-    state.sending = true;
-    if (!state.stopped) {
-        state.sound_events.push_back(event);
-        note(line);
-        state.ticks += ticks;
-    } else {
-        ++state.unheard;
+// Takes everything at once, and plays it on the virtual clock from its start.
+class RecordingDevice final : public stream::Device {
+  public:
+    bool open() override {
+        written_ = 0;
+        playing_ = false;
+        return true;
     }
-}
+
+    std::size_t write(const std::uint8_t* frames, std::size_t count) override {
+        written_ += count;
+        record(frames, count);
+        return count;
+    }
+
+    std::size_t queued() override { return written_ - std::min(written_, played()); }
+
+    void start() override {
+        playing_ = true;
+        started_at_ = fake::clock;
+    }
+
+    void drain_and_close() override { sleep(queued() * 1s / platform::kSampleRate + 1ns); }
+    void close_at_once() override { written_ = 0; }
+    void wait_for_room(stream::Clock::duration most) override { sleep(most); }
+    void sleep(stream::Clock::duration most) override { fake::clock += most; }
+    stream::Clock::time_point now() override { return stream::Clock::time_point{fake::clock}; }
+
+  private:
+    std::size_t played() const {
+        return playing_ ? static_cast<std::size_t>((fake::clock - started_at_) *
+                                                   platform::kSampleRate / 1s)
+                        : 0;
+    }
+
+    static void record(const std::uint8_t* frames, std::size_t count) {
+        const bool silent =
+            std::all_of(frames, frames + count * platform::kSampleBytes, [](auto b) { return !b; });
+        if (!silent) {
+            state.written.push_back({frames, count});
+            note("play " + std::to_string(count));
+        } else if (!state.written.empty() && !state.written.back().frames) {
+            state.written.back().count += count;
+        } else {
+            state.written.push_back({nullptr, count});
+        }
+    }
+
+    std::size_t written_ = 0;
+    bool playing_ = false;
+    std::chrono::nanoseconds started_at_{};
+};
 
 }  // namespace
+
+stream::Device& stream::device() {
+    static RecordingDevice device;
+    return device;
+}
 
 void platform::raise_priority() {
     note("priority");
@@ -42,23 +92,10 @@ void platform::open_help_page(const std::string& page) {
     note("help " + page);
 }
 
-void platform::play_wave_image(const std::uint8_t* image) {
-    const std::int64_t samples = wave_sample_count(image);
-    record({image, 0}, "play " + std::to_string(samples), 10 * samples);
-}
-
-void platform::sleep_ms(std::int32_t ms) {
-    record({nullptr, ms}, "sleep " + std::to_string(ms), 441 * std::int64_t{ms > 0 ? ms : 0});
-}
-
-bool platform::send_stopped() {
-    return state.stopped;
-}
-
 platform::TimeOfDay platform::local_time_of_day() {
     const auto& t = state.start_of_day;
-    const std::int64_t ms =
-        ((t.hours * 60LL + t.minutes) * 60 + t.seconds) * 1000 + t.milliseconds + state.ticks / 441;
+    const std::int64_t ms = ((t.hours * 60LL + t.minutes) * 60 + t.seconds) * 1000 +
+                            t.milliseconds + (fake::clock - state.day_from) / 1ms;
     return {static_cast<int>(ms / 3600000 % 24), static_cast<int>(ms / 60000 % 60),
             static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
@@ -106,25 +143,37 @@ bool platform::session_ending() {
     return state.session_ending;
 }
 
-void platform::end_dialog(WindowHandle, int result) {
-    note("end " + std::to_string(result));
+void platform::end_dialog(WindowHandle) {
+    note("end");
 }
 
 void fake::State::click(WindowHandle window, int id) {
     if (const auto handler = control(window, id).handler) {
+        handling = true;
         handler(window, platform::kWmCommand, platform::click_wparam(id), 0);
-        sending = stopped = false;
+        handling = false;
+        platform::end_send();
     }
 }
 
-// Escape clicks the control the keyboard rules name, if any.
+// During a click handler Escape is user input during a send; otherwise it
+// clicks the control the keyboard rules name, if any.
 void fake::State::press_escape(WindowHandle window) {
-    if (sending) {
-        stopped = true;
+    if (handling) {
+        if (platform::during_send(platform::SendEvent::escape, false) ==
+            platform::DuringSend::stop) {
+            platform::stop_send();
+        }
     } else if (const int id =
                    platform::escape_target(dialog(window).controls.contains(platform::kCancelId))) {
         click(window, id);
     }
+}
+
+// A close request stops a send under way, as on every platform, and ends the dialog.
+void fake::State::request_close(WindowHandle window) {
+    platform::stop_send();
+    platform::end_dialog(window);
 }
 
 }  // namespace korvane

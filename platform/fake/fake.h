@@ -1,7 +1,9 @@
 #pragma once
-// The fake platform: a virtual clock, a recorder of sounds, pauses and every
-// other platform call, and dialogs that a test's script plays the user in.
+// The fake platform: a virtual clock, a sound device under the real sound
+// stream that records what the stream gives it, a journal of every other
+// platform call, and dialogs that a test's script plays the user in.
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -16,9 +18,11 @@ namespace korvane::fake {
 
 using platform::WindowHandle;
 
-struct SoundEvent {
-    const std::uint8_t* image;  // play: the image handed over; pause: nullptr
-    std::int32_t ms;            // pause: the requested milliseconds
+// A run of frames that the stream wrote to the device: a sound by its first
+// frame, or silence (nullptr), consecutive silence joined.
+struct Written {
+    const std::uint8_t* frames;
+    std::size_t count;
 };
 
 struct Control {
@@ -33,24 +37,30 @@ struct Dialog {
     std::map<int, Control> controls;  // by id
 };
 
-// What the services record and what the tests set; `state = {}` starts it afresh. The
-// journal has one line per call ("priority", "help korvane.htm", "modal Korvane",
-// "end 1", "play 5328", "sleep 120"), and on_call sees each line before the call goes
-// on. Each modal dialog takes the next script, which plays the user and ends the dialog.
-// dialog() and control() throw std::out_of_range for a dialog or a control that is not
-// there. The user actions are handled at once, as the real platforms handle them.
-// Escape during a send stops it: nothing more of that send is recorded.
+// The virtual clock. It never goes back: each fresh state starts an hour after
+// the last, long after anything an earlier run left owed to the stream.
+inline std::chrono::nanoseconds clock{};
+
+// What the services record and what the tests set; `state = {}` starts it
+// afresh. The journal has one line per call ("priority", "help korvane.htm",
+// "modal Korvane", "end", and "play 5328" for each sound the stream writes),
+// and on_call sees each line before the call goes on. Each modal dialog takes
+// the next script, which plays the user and ends the dialog. dialog() and
+// control() throw std::out_of_range for a dialog or a control that is not
+// there. The user's actions are handled at once, as the real platforms handle
+// them; a click's send ends, as on a real platform, when its handler returns.
+// The device plays on the virtual clock, which moves only while the stream
+// waits for it: a send takes no time until its end waits to hear it. The time
+// of day is start_of_day when the state is made.
 struct State {
-    std::vector<SoundEvent> sound_events;  // plays and pauses, in order
+    std::vector<Written> written;
     std::vector<std::string> journal;
     std::function<void(const std::string& line)> on_call = [](const std::string&) {};
-    platform::TimeOfDay start_of_day{12, 0, 0, 0};  // each play and pause advances the clock
-    std::int64_t ticks = 0;                         // 1/441,000 s: a sample is 10, a ms 441
-    std::deque<Dialog> dialogs;                     // handle n names dialogs[n - 1]
+    platform::TimeOfDay start_of_day{12, 0, 0, 0};
+    std::chrono::nanoseconds day_from = clock += std::chrono::hours(1);
+    std::deque<Dialog> dialogs;  // handle n names dialogs[n - 1]
     std::deque<std::function<void(WindowHandle window)>> scripts;
-    bool sending = false;  // a play or pause came since the last click's handler returned
-    bool stopped = false;  // an Escape stopped that send
-    int unheard = 0;       // plays and pauses asked for after the stop: a loop that runs on
+    bool handling = false;  // a click handler is running
     bool session_ending = false;
 
     Dialog& dialog(WindowHandle window) { return dialogs.at(window - 1); }
@@ -58,7 +68,7 @@ struct State {
 
     void click(WindowHandle window, int id);
     void press_escape(WindowHandle window);
-    void request_close(WindowHandle window) { platform::end_dialog(window, 0); }
+    void request_close(WindowHandle window);
     // The desktop ends the program: the dialog ends as a closed one does.
     void end_session(WindowHandle window) {
         session_ending = true;

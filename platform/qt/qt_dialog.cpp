@@ -96,7 +96,7 @@ std::string platform::selected_list_line(WindowHandle window, int id) {
     return list ? qt::selected_line(list) : std::string();
 }
 
-// A close request ends the dialog through QDialog::reject with result 0. The
+// A close request ends the dialog through QDialog::reject. The
 // handle dies with the run, but the dialog stays on screen until the next one
 // is shown: the farewell at exit sounds while it is there, so an Escape still
 // reaches the program and cuts it short.
@@ -113,9 +113,9 @@ void platform::run_modal(WindowHandle window) {
     registry().dialogs.erase(window);
 }
 
-void platform::end_dialog(WindowHandle window, int result) {
+void platform::end_dialog(WindowHandle window) {
     if (qt::DialogWindow* dialog = qt::find_dialog(window)) {
-        dialog->done(result);
+        dialog->done(QDialog::Rejected);
     }
 }
 

@@ -1,10 +1,8 @@
 // While a send waits, Qt's events are processed, so the windows repaint and
-// answer the desktop. User input is taken out of the way first: Escape stops
-// the send and is used up; every other key, click and move is held with its
-// receiver, and posted to it in order once the send has ended, as Windows
-// leaves input in the queue until the program reads it again. While the end of
-// a send waits for its last element to be heard, painting is held back too, so
-// that what the click handler left on screen shows only then.
+// answer the desktop. User input is taken out of the way first, as the rule
+// for input during a send says: what is held is kept with its receiver and
+// posted to it in order once the send has ended, as Windows leaves input in
+// the queue until the program reads it again.
 
 #include "platform/qt/qt_send.h"
 
@@ -16,42 +14,27 @@
 #include <QKeyEvent>
 #include <QPointer>
 
-#include "platform/dialog.h"
+#include "platform/backend/sending.h"
 #include "platform/sound.h"
 
 namespace korvane {
 namespace {
 
-// What a send's wait does with an event that reaches the application.
-enum class DuringSend {
-    pass,    // handled at once: painting and the desktop's own events
-    refuse,  // a shortcut's override, taken so that an access key comes as a key press
-    stop,    // Escape, which stops the send and is used up
-    hold,    // user input, and painting while the send's end waits to be heard
-};
-
-bool is_user_input(const QEvent& event) {
-    return dynamic_cast<const QInputEvent*>(&event) != nullptr;
-}
-
-bool is_escape_press(const QEvent& event) {
-    return event.type() == QEvent::KeyPress &&
-           static_cast<const QKeyEvent&>(event).key() == Qt::Key_Escape;
-}
-
-// While the end of a send waits for its last element to be heard (`ending`), painting waits too,
-// so that what the click handler left on screen shows only then.
-DuringSend during_send(const QEvent& event, bool ending) {
+// Sorts an event that reaches the application into the kinds of the rule for
+// input during a send.
+platform::SendEvent sorted(const QEvent& event) {
     if (event.type() == QEvent::UpdateRequest) {
-        return ending ? DuringSend::hold : DuringSend::pass;
+        return platform::SendEvent::paint;
     }
-    if (!is_user_input(event)) {
-        return DuringSend::pass;
+    if (dynamic_cast<const QInputEvent*>(&event) == nullptr) {
+        return platform::SendEvent::desktop;
     }
     if (event.type() == QEvent::ShortcutOverride) {
-        return DuringSend::refuse;
+        return platform::SendEvent::shortcut;
     }
-    return is_escape_press(event) ? DuringSend::stop : DuringSend::hold;
+    const bool escape = event.type() == QEvent::KeyPress &&
+                        static_cast<const QKeyEvent&>(event).key() == Qt::Key_Escape;
+    return escape ? platform::SendEvent::escape : platform::SendEvent::input;
 }
 
 // Events taken out of the way during a send, each with its receiver, in order.
@@ -78,16 +61,16 @@ class HeldEvents {
 class SendFilter final : public QObject {
   public:
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        switch (during_send(*event, ending)) {
-            case DuringSend::pass:
+        switch (platform::during_send(sorted(*event), ending)) {
+            case platform::DuringSend::pass:
                 return false;
-            case DuringSend::refuse:
+            case platform::DuringSend::refuse:
                 event->accept();
                 break;
-            case DuringSend::stop:
+            case platform::DuringSend::stop:
                 platform::stop_send();
                 break;
-            case DuringSend::hold:
+            case platform::DuringSend::hold:
                 held.hold(receiver, *event);
                 break;
         }

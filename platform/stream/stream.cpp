@@ -54,10 +54,13 @@ void Stream::play(const std::uint8_t* frames, std::size_t count) {
     }
 }
 
+// A pause asked for after a stop is owed all the same, so that whatever
+// follows a stopped send keeps the distance the cut character owes.
 void Stream::pause(std::int32_t ms) {
-    if (ms <= 0 || !begin_send()) {
+    if (ms <= 0) {
         return;
     }
+    begin_send();
     const std::int64_t tenths = ms * kTenthsPerMs + carried_tenths_;
     carried_tenths_ = tenths % kTenthsPerSample;
     owed_frames_ += static_cast<std::size_t>(tenths / kTenthsPerSample);
@@ -66,6 +69,7 @@ void Stream::pause(std::int32_t ms) {
 void Stream::stop() {
     if (sending_ && !stopped_) {
         stopped_ = true;
+        stopped_at_ = device_.now();
         close_device_at_once();
     }
 }
@@ -83,8 +87,9 @@ void Stream::end() {
         device_.drain_and_close();
         open_ = false;
     }
-    // A stopped send owes nothing: the user asked for silence, not for a pause.
-    quiet_until_ = device_.now() + duration_of(stopped_ ? 0 : owed_frames_);
+    // A stopped send owes what it was asked for after its last sound, from the
+    // moment it fell silent.
+    quiet_until_ = (stopped_ ? stopped_at_ : device_.now()) + duration_of(owed_frames_);
     sending_ = stopped_ = false;
     owed_frames_ = 0;
     carried_tenths_ = 0;

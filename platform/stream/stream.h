@@ -74,10 +74,10 @@ class Stream {
     // returns once they are queued.
     void play(const std::uint8_t* frames, std::size_t count);
     // A pause of `ms` milliseconds: silence owed, written before the next sound,
-    // or a wait where no device could be opened.
+    // or a wait where no device could be opened; after a stop, owed to the next send.
     void pause(std::int32_t ms);
-    // Drops what is queued; every further play and pause of this send returns
-    // at once. Outside a send it does nothing.
+    // Drops what is queued; every further play of this send returns at once.
+    // Outside a send it does nothing.
     void stop();
     bool stopped() const { return stopped_; }
     // Returns once the send's last element has been heard, then closes the
@@ -101,6 +101,7 @@ class Stream {
     std::size_t owed_frames_ = 0;
     std::int64_t carried_tenths_ = 0;  // of a sample, left by the pauses so far
     std::size_t queued_since_open_ = 0;
+    Clock::time_point stopped_at_{};
     Clock::time_point quiet_until_{};  // where the previous send's owed silence ends
     Clock::time_point last_progress_{};
 };

@@ -1,6 +1,7 @@
 // The sound and sleep services of every build with a sound stream: an element
 // image is queued on the shared stream, and a pause is owed to it.
 
+#include "platform/backend/sending.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
 #include "platform/stream/stream.h"

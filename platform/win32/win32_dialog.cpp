@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/backend/sending.h"
 #include "platform/dialog.h"
 #include "platform/sound.h"
 
@@ -68,8 +69,22 @@ bool is_input(UINT message) {
            (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
+// Sorts a message taken during a send into the kinds of the rule for input
+// during a send.
+platform::SendEvent sorted(const MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        return platform::SendEvent::escape;
+    }
+    if (is_input(message.message)) {
+        return platform::SendEvent::input;
+    }
+    return message.message == WM_PAINT ? platform::SendEvent::paint : platform::SendEvent::desktop;
+}
+
 // Whether the desktop has asked the program to end.
 bool ending = false;
+// Whether the end of a send is waiting for its last element to be heard.
+bool send_ending = false;
 
 // The input taken from the queue during a send, in order.
 std::vector<MSG>& held_input() {
@@ -81,7 +96,9 @@ std::vector<MSG>& held_input() {
 // sound again, and the input held back meanwhile goes back to the queue in
 // order, where posted messages come before anything typed since.
 void finish_send() {
+    send_ending = true;
     platform::end_send();
+    send_ending = false;
     for (const MSG& message : std::exchange(held_input(), {})) {
         PostMessageA(message.hwnd, message.message, message.wParam, message.lParam);
     }
@@ -107,7 +124,7 @@ INT_PTR on_command(HWND dialog, WPARAM wparam, LPARAM lparam) {
 // the dialog then ends as when idle.
 INT_PTR on_close(HWND dialog) {
     platform::stop_send();
-    platform::end_dialog(reinterpret_cast<WindowHandle>(dialog), 0);
+    platform::end_dialog(reinterpret_cast<WindowHandle>(dialog));
     return TRUE;
 }
 
@@ -118,7 +135,7 @@ INT_PTR on_close(HWND dialog) {
 INT_PTR on_session_end(HWND dialog) {
     ending = true;
     platform::stop_send();
-    platform::end_dialog(reinterpret_cast<WindowHandle>(dialog), 0);
+    platform::end_dialog(reinterpret_cast<WindowHandle>(dialog));
     SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
     return TRUE;
 }
@@ -287,9 +304,9 @@ void platform::run_modal(WindowHandle window) {
     last_ended = dialog;
 }
 
-// The result is not kept: nothing in the program reads it. The posted message
-// wakes the loop when the end came from a message that was sent, not posted.
-void platform::end_dialog(WindowHandle window, int) {
+// The posted message wakes the loop when the end came from a message that was
+// sent, not posted.
+void platform::end_dialog(WindowHandle window) {
     if (DialogState* state = state_of(hwnd_of(window))) {
         state->ended = true;
         PostMessageA(hwnd_of(window), WM_NULL, 0, 0);
@@ -300,17 +317,26 @@ bool platform::session_ending() {
     return ending;
 }
 
-// Paint, timer and window-manager messages are handled at once; Escape stops
-// the send; other keys and clicks wait for the send's end (see finish_send).
+// Messages go as the rule for input during a send says; what is held waits
+// for the send's end (see finish_send). Painting that is held is left in the
+// queue, since Windows makes it again until the window has been painted.
 void platform::keep_windows_alive() {
+    const bool paint = during_send(SendEvent::paint, send_ending) == DuringSend::pass;
+    const UINT kinds =
+        PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE | (paint ? PM_QS_PAINT : 0);
     MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-            stop_send();
-        } else if (is_input(message.message)) {
-            held_input().push_back(message);
-        } else {
-            DispatchMessageA(&message);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | kinds)) {
+        switch (during_send(sorted(message), send_ending)) {
+            case DuringSend::pass:
+                DispatchMessageA(&message);
+                break;
+            case DuringSend::stop:
+                stop_send();
+                break;
+            case DuringSend::refuse:
+            case DuringSend::hold:
+                held_input().push_back(message);
+                break;
         }
     }
 }

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/dialog.h"
+#include "platform/backend/sending.h"
 #include "platform/stream/stream.h"
 #include "platform/wave_image.h"
 

@@ -40,7 +40,7 @@ int record(platform::WindowHandle window, std::uint32_t message, std::uintptr_t 
                          ? "not a click"
                          : names.at(wparam & 0xFFFFu) + (line.empty() ? "" : " on " + line));
     if ((wparam & 0xFFFFu) == kEndId) {
-        platform::end_dialog(window, 1);
+        platform::end_dialog(window);
     }
     return 1;
 }

@@ -14,23 +14,33 @@
 #include "morse/morse_values.h"
 #include "morse/timing.h"
 #include "morse/tone.h"
+#include "platform/backend/sending.h"
 #include "platform/directory.h"
 #include "platform/fake/fake.h"
+#include "platform/wave_image.h"
 #include "practice/text_tables.h"
 #include "tests/support/temp_dir.h"
 
 namespace korvane::testing {
 
-// The recorded sounds: "." and "-" for the dot and the dash image, nothing for a
-// 120 ms pause, " " for 360 ms, "/ " for 840 ms and "(N)" for any other pause of N ms.
+// What the stream wrote: "." and "-" for the dot and the dash image, and each
+// silence in whole milliseconds, as it follows an element at 10 wpm: nothing
+// for 120 ms (inside a character), " " for 480 ms (after one), " / " for 1320
+// ms (after a word) and "(N)" for any other N. A send's last pause is owed to
+// the next send, and written only there. A send under way ends first, as a
+// click's does when its handler returns.
 inline std::string sounds() {
+    platform::end_send();
     std::string text;
-    for (const auto& event : fake::state.sound_events) {
-        const std::string pause = event.ms == 360   ? " "
-                                  : event.ms == 840 ? "/ "
-                                  : event.ms == 120 ? ""
-                                                    : "(" + std::to_string(event.ms) + ")";
-        text += !event.image ? pause : event.image == dit_image.data() ? "." : "-";
+    for (const auto& [frames, count] : fake::state.written) {
+        const auto ms = (count * 10 + 220) / 441;
+        const std::string pause = ms == 120    ? ""
+                                  : ms == 480  ? " "
+                                  : ms == 1320 ? " / "
+                                               : "(" + std::to_string(ms) + ")";
+        text += !frames                                                   ? pause
+                : frames == dit_image.data() + platform::kWaveHeaderBytes ? "."
+                                                                          : "-";
     }
     return text;
 }

@@ -96,7 +96,7 @@ TEST_F(Practice, CodeFromFile) {
                                 " .. .txt NOTES.Txt RUN.BAT a.txt sub y.dat");
     });
     show_file_window();
-    EXPECT_EQ(testing::sounds(), ". ");
+    EXPECT_EQ(testing::sounds(), ".");
     EXPECT_FALSE(std::filesystem::exists("sub/inner.txt"));
     const std::pair<const char*, std::string> unlistable[] = {
         {"a missing directory", here_ + "missing" + sep},
@@ -120,14 +120,14 @@ TEST_F(Practice, FileBytes) {
     std::iota(every_byte.begin(), every_byte.end(), '\0');
     const std::string table =
         "--..-- -...- .-.-.- -..-. ----- .---- ..--- ...-- ....- ..... -.... --... ---.. ----."
-        "      ..--..  ";
+        "(2280)..--..(840)";
     const std::string letters =
         ".- -... -.-. -.. . ..-. --. .... .. .--- -.- .-.. -- -. --- .--. --.- .-. ... - ..- ...- "
-        ".-- -..- -.-- --.. ";
+        ".-- -..- -.-- --..";
     const std::tuple<const char*, std::string, std::string> rows[] = {
-        {"every byte value", every_byte, "/ / " + table + letters + letters},
-        {"word gaps", " e  t\r f\r\n g", "/ . / - / ..-. / / --. "},
-        {"a blank that starts the second piece", std::string(65534, '\0') + "e  t", ". / - "}};
+        {"every byte value", every_byte, "(1680)" + table + letters + " " + letters},
+        {"word gaps", " e  t\r f\r\n g", "(840). / - / ..-.(2160)--."},
+        {"a blank that starts the second piece", std::string(65534, '\0') + "e  t", ". / -"}};
     for (const auto& [name, bytes, heard] : rows) {
         SCOPED_TRACE(name);
         fake::state = {};

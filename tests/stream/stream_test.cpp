@@ -102,8 +102,9 @@ struct Row {
 // ms starts at its end, without the pause after its last sound; a longer one
 // starts once the lead is queued. A send that starts 30 ms into the 104 ms
 // that the last one owed begins with the rest; one that starts 200 ms after
-// its own 104 ms owes nothing of them. Escape at 150 ms drops what is queued,
-// and neither the send nor the next owes anything more. A device that plays
+// its own 104 ms owes nothing of them. Escape at 150 ms drops what is queued;
+// the pause asked for after it (300 ms), and the 100 ms of the one before that
+// were not yet written, are owed from that moment to the next send. A device that plays
 // nothing for 2 s is given up, and not drained, and the send goes on silently:
 // the 300 ms of silence it did not take and the next pause are slept before
 // the next sound. A device that cannot be opened is tried again at the next
@@ -124,7 +125,7 @@ TEST(Stream, PlaysPausesAndSendsOnOneDevice) {
          {.escape = 150ms},
          {0, 500, 0, 0, 300, -1, 0, -1},
          {"open", "sound 441", "silence 4410", "start", "silence 10143", "close at once", "open",
-          "sound 441", "start", "drain"}},
+          "silence 4410", "start", "silence 13230", "sound 441", "drain"}},
         {"a stalled device",
          {.stalled = true},
          {0, 500, 0, 100, 0, -1},
