@@ -1,4 +1,5 @@
-# The two entry points of the README; everything else is CMake presets.
+# `make run` and `make test` are the README's two commands; the other targets
+# are their parts, and everything else is CMake presets.
 .PHONY: run test test-linux package test-asan test-win32
 
 run:
@@ -36,10 +37,3 @@ test-asan:
 test-win32:
 	tools/install-deps.sh build test win32 e2e
 	tests/win32/run-tests.sh
-
-# The fuzz targets, each for a fixed time from its seed corpus, built with Clang.
-test-fuzz:
-	tools/install-deps.sh build fuzz
-	cmake --preset fuzz
-	cmake --build --preset fuzz
-	ctest --preset fuzz
