@@ -45,7 +45,7 @@ TEST_F(App, SettingsRecord) {
 // settings file's bytes as a step of their own whenever a call finds them changed. A file that
 // another opener keeps from being written (on Windows any reader, elsewhere a second
 // locked opener) is read and never written. First no file: Help, then Higher and Exit,
-// and the first window shows the values; then Learn Code, Close, File, Quit and a close
+// and the first window shows the values and the credits; then Learn Code, Close, File, Quit and a close
 // request, with the file held by another opener; last, with no file, Higher, Learn Code
 // and the desktop ending the program there: the settings are saved, and no farewell
 // or window follows. Escape ends no window but Code From File, where it clicks Quit.
@@ -84,6 +84,9 @@ TEST_F(App, StartUpAndExit) {
                "modal Korvane", "play 5402", "end", "settings \xC4\x04\x0A\x00"s, "play 16243"}));
     EXPECT_EQ(fake::state.dialogs.front().controls.at(kSpeedBoxId).text, " 10 wpm");
     EXPECT_EQ(fake::state.dialogs.front().controls.at(kPitchBoxId).text, " 1200 HZ");
+    EXPECT_EQ(fake::state.dialogs.front().controls.at(kTextPanelId).text,
+              "Korvane\r\nA trainer for hearing and copying Morse code\r\nCopyright 2026 the "
+              "Korvane developers\r\nFree software under the MIT licence");
     testing::write_text(kSettingsFileName, "\x58\x02\x14");
     const auto holder = platform::open_file(kSettingsFileName, kHolderAccess);
     EXPECT_EQ(run({{kLearnCodeId},

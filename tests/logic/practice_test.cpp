@@ -43,9 +43,6 @@ TEST_F(Practice, Generators) {
          "great copy, pete.\r\nmy qth is wichitah, ks.\r\nmy station consists of a Kenwood 940 "
          "driving a yagi beam.\r\nhr the sky is overcast and about 47 degrees.\r\nur rst is  4 9 7."
          "\r\nhow is everything on your end?\r\n"}};
-    const std::string credits =
-        "Korvane\r\nA trainer for hearing and copying Morse code\r\nCopyright 2026 the Korvane "
-        "developers\r\nFree software under the MIT licence";
     speed_wpm = 11;
     for (const auto& [name, button, hours, minutes, seconds, ms, heard_first, shown] : rows) {
         SCOPED_TRACE(name);
@@ -55,7 +52,7 @@ TEST_F(Practice, Generators) {
         fake::state.on_call = [&](const std::string& line) {
             if (line.starts_with("play") && !heard.ends_with("|" + send_text)) {
                 heard += "|" + send_text;
-                EXPECT_EQ(fake::state.control(current_window, kTextPanelId).text, credits);
+                EXPECT_EQ(fake::state.control(current_window, kTextPanelId).text, credits_text);
             }
         };
         testing::script_clicks({button, testing::kCloseRequest});
