@@ -3,6 +3,7 @@
 
 #include <alsa/asoundlib.h>
 
+#include <array>
 #include <cerrno>
 #include <thread>
 #include <utility>
@@ -10,14 +11,29 @@
 #include "platform/alsa/alsa_device.h"
 #include "platform/dialog.h"
 #include "platform/stream/stream.h"
+#include "platform/wave_image.h"
 
 namespace korvane {
 namespace {
+
+// PipeWire plays a stream in whole cycles of its graph (1024 frames by
+// default) and holds back a last part of a cycle until more comes, through
+// its PulseAudio server and its ALSA plugin alike: a send's last element
+// would lose its end. Silence of the lead's length, longer than any cycle and
+// with room in the buffer beside the last element, carries it out whole.
+constexpr std::size_t kTailFrames = stream::kLeadFrames;
+const std::array<std::uint8_t, kTailFrames * platform::kSampleBytes> kTail{};
+
+stream::Clock::duration duration_of(std::size_t frames) {
+    return std::chrono::microseconds(frames * 1'000'000 / platform::kSampleRate);
+}
 
 class AlsaPlayback final : public stream::Device {
   public:
     bool open() override {
         pcm_ = alsa::open_default_device();
+        tail_ = 0;
+        tailing_ = false;
         return pcm_ != nullptr;
     }
 
@@ -33,9 +49,17 @@ class AlsaPlayback final : public stream::Device {
         return recovered ? 0 : kFailed;
     }
 
+    // The tail is not the stream's: what is queued ends where it begins. A
+    // device that has run dry holds nothing more to be heard (PipeWire's
+    // plugin then reports a delay that never runs out).
     std::size_t queued() override {
+        write_tail();
         snd_pcm_sframes_t delay = 0;
-        return snd_pcm_delay(pcm_, &delay) == 0 && delay > 0 ? static_cast<std::size_t>(delay) : 0;
+        if (snd_pcm_state(pcm_) == SND_PCM_STATE_XRUN || snd_pcm_delay(pcm_, &delay) != 0) {
+            return 0;
+        }
+        const auto tail = static_cast<snd_pcm_sframes_t>(tail_);
+        return delay > tail ? static_cast<std::size_t>(delay - tail) : 0;
     }
 
     void start() override {
@@ -44,9 +68,18 @@ class AlsaPlayback final : public stream::Device {
         }
     }
 
+    void last_queued() override {
+        tailing_ = true;
+        write_tail();
+    }
+
+    // What is left of the send, a few milliseconds, is heard before the
+    // close; the tail is dropped, so that the send ends with its last element.
     void drain_and_close() override {
-        snd_pcm_nonblock(pcm_, 0);
-        snd_pcm_drain(pcm_);
+        const auto until = stream::Clock::now() + stream::kStallLimit;
+        for (auto left = queued(); left > 0 && stream::Clock::now() < until; left = queued()) {
+            std::this_thread::sleep_for(duration_of(left));
+        }
         snd_pcm_close(std::exchange(pcm_, nullptr));
     }
 
@@ -70,7 +103,19 @@ class AlsaPlayback final : public stream::Device {
     stream::Clock::time_point now() override { return stream::Clock::now(); }
 
   private:
+    // As much of the tail as the buffer has room for now; the rest as room
+    // comes, while the stream waits for its last frames to be heard.
+    void write_tail() {
+        if (tailing_ && tail_ < kTailFrames) {
+            const snd_pcm_sframes_t written =
+                snd_pcm_writei(pcm_, kTail.data(), kTailFrames - tail_);
+            tail_ += written > 0 ? static_cast<std::size_t>(written) : 0;
+        }
+    }
+
     snd_pcm_t* pcm_ = nullptr;
+    bool tailing_ = false;
+    std::size_t tail_ = 0;  // frames of silence written behind the send
 };
 
 }  // namespace
