@@ -23,6 +23,7 @@ namespace {
 // with room in the buffer beside the last element, carries it out whole.
 constexpr std::size_t kTailFrames = stream::kLeadFrames;
 const std::array<std::uint8_t, kTailFrames * platform::kSampleBytes> kTail{};
+constexpr snd_pcm_sframes_t kMarginFrames = platform::kSampleRate / 100;
 
 stream::Clock::duration duration_of(std::size_t frames) {
     return std::chrono::microseconds(frames * 1'000'000 / platform::kSampleRate);
@@ -49,17 +50,9 @@ class AlsaPlayback final : public stream::Device {
         return recovered ? 0 : kFailed;
     }
 
-    // The tail is not the stream's: what is queued ends where it begins. A
-    // device that has run dry holds nothing more to be heard (PipeWire's
-    // plugin then reports a delay that never runs out).
     std::size_t queued() override {
-        write_tail();
-        snd_pcm_sframes_t delay = 0;
-        if (snd_pcm_state(pcm_) == SND_PCM_STATE_XRUN || snd_pcm_delay(pcm_, &delay) != 0) {
-            return 0;
-        }
-        const auto tail = static_cast<snd_pcm_sframes_t>(tail_);
-        return delay > tail ? static_cast<std::size_t>(delay - tail) : 0;
+        const snd_pcm_sframes_t unheard = unheard_before_tail();
+        return unheard > 0 ? static_cast<std::size_t>(unheard) : 0;
     }
 
     void start() override {
@@ -73,12 +66,16 @@ class AlsaPlayback final : public stream::Device {
         write_tail();
     }
 
-    // What is left of the send, a few milliseconds, is heard before the
-    // close; the tail is dropped, so that the send ends with its last element.
+    // What is left of the send, a few milliseconds, is heard before the close,
+    // and a margin of the tail after it, for a sound server that counts what
+    // it holds a little short; the rest of the tail is dropped, so that the
+    // send ends with its last element.
     void drain_and_close() override {
         const auto until = stream::Clock::now() + stream::kStallLimit;
-        for (auto left = queued(); left > 0 && stream::Clock::now() < until; left = queued()) {
-            std::this_thread::sleep_for(duration_of(left));
+        for (auto left = unheard_before_tail() + kMarginFrames;
+             left > 0 && stream::Clock::now() < until;
+             left = unheard_before_tail() + kMarginFrames) {
+            std::this_thread::sleep_for(duration_of(static_cast<std::size_t>(left)));
         }
         snd_pcm_close(std::exchange(pcm_, nullptr));
     }
@@ -103,6 +100,19 @@ class AlsaPlayback final : public stream::Device {
     stream::Clock::time_point now() override { return stream::Clock::now(); }
 
   private:
+    // The frames before the tail not yet heard, negative once the tail is
+    // being heard. The tail is not the stream's: what is queued ends where it
+    // begins. A device that has run dry has nothing more to be heard (PipeWire's
+    // plugin then reports a delay that never runs out).
+    snd_pcm_sframes_t unheard_before_tail() {
+        write_tail();
+        snd_pcm_sframes_t delay = 0;
+        if (snd_pcm_state(pcm_) == SND_PCM_STATE_XRUN || snd_pcm_delay(pcm_, &delay) != 0) {
+            return -static_cast<snd_pcm_sframes_t>(kTailFrames);
+        }
+        return delay - static_cast<snd_pcm_sframes_t>(tail_);
+    }
+
     // As much of the tail as the buffer has room for now; the rest as room
     // comes, while the stream waits for its last frames to be heard.
     void write_tail() {
