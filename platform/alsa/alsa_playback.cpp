@@ -3,6 +3,7 @@
 
 #include <alsa/asoundlib.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <thread>
@@ -23,7 +24,6 @@ namespace {
 // with room in the buffer beside the last element, carries it out whole.
 constexpr std::size_t kTailFrames = stream::kLeadFrames;
 const std::array<std::uint8_t, kTailFrames * platform::kSampleBytes> kTail{};
-constexpr snd_pcm_sframes_t kMarginFrames = platform::kSampleRate / 100;
 
 stream::Clock::duration duration_of(std::size_t frames) {
     return std::chrono::microseconds(frames * 1'000'000 / platform::kSampleRate);
@@ -35,6 +35,8 @@ class AlsaPlayback final : public stream::Device {
         pcm_ = alsa::open_default_device();
         tail_ = 0;
         tailing_ = false;
+        room_ = -1;
+        step_ = 0;
         return pcm_ != nullptr;
     }
 
@@ -51,6 +53,7 @@ class AlsaPlayback final : public stream::Device {
     }
 
     std::size_t queued() override {
+        measure_step();
         const snd_pcm_sframes_t unheard = unheard_before_tail();
         return unheard > 0 ? static_cast<std::size_t>(unheard) : 0;
     }
@@ -67,14 +70,13 @@ class AlsaPlayback final : public stream::Device {
     }
 
     // What is left of the send, a few milliseconds, is heard before the close,
-    // and a margin of the tail after it, for a sound server that counts what
-    // it holds a little short; the rest of the tail is dropped, so that the
-    // send ends with its last element.
+    // and one step of the server after it: PipeWire's PulseAudio server counts
+    // what it holds up to a cycle short. The rest of the tail is dropped, so
+    // that the send ends with its last element.
     void drain_and_close() override {
         const auto until = stream::Clock::now() + stream::kStallLimit;
-        for (auto left = unheard_before_tail() + kMarginFrames;
-             left > 0 && stream::Clock::now() < until;
-             left = unheard_before_tail() + kMarginFrames) {
+        for (auto left = unheard_before_tail() + step_; left > 0 && stream::Clock::now() < until;
+             left = unheard_before_tail() + step_) {
             std::this_thread::sleep_for(duration_of(static_cast<std::size_t>(left)));
         }
         snd_pcm_close(std::exchange(pcm_, nullptr));
@@ -123,9 +125,22 @@ class AlsaPlayback final : public stream::Device {
         }
     }
 
+    // The most the server has taken at once, between two of the stream's looks
+    // (a few milliseconds apart) since the tail was written: its cycle
+    // (PipeWire's 1024 frames, PulseAudio's request of 10 ms).
+    void measure_step() {
+        const snd_pcm_sframes_t room = snd_pcm_avail(pcm_);
+        if (tail_ == kTailFrames && room_ >= 0 && room > room_) {
+            step_ = std::max(step_, room - room_);
+        }
+        room_ = tail_ == kTailFrames ? room : -1;
+    }
+
     snd_pcm_t* pcm_ = nullptr;
     bool tailing_ = false;
-    std::size_t tail_ = 0;  // frames of silence written behind the send
+    std::size_t tail_ = 0;         // frames of silence written behind the send
+    snd_pcm_sframes_t room_ = -1;  // in the buffer, when last looked at
+    snd_pcm_sframes_t step_ = 0;
 };
 
 }  // namespace
