@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The timing benchmark, on one private sink (tools/desktop_sandbox.py) run as a
-desktop runs its sound server:
+desktop runs its sound server (PulseAudio, or another of the sandbox's):
 
 - the real program, at normal priority (it may not raise its own), twice: on a
   quiet machine, then with two CPU hogs and a disk writer running. Each run
@@ -17,7 +17,7 @@ desktop runs its sound server:
 then prints the figures side by side. A sample's time is when the recorder got
 it; a key's, the moment before it went out.
 
-Usage: timing.py KORVANE BENCH_CLASSIC_PLAYBACK [KORVANE.EXE]"""
+Usage: timing.py --sound=SERVER KORVANE BENCH_CLASSIC_PLAYBACK [KORVANE.EXE]"""
 
 import ctypes
 import os
@@ -33,6 +33,7 @@ import morse_recording as mr  # noqa: E402
 from desktop_sandbox import Sandbox  # noqa: E402
 
 WPM, PITCH = 45, 700
+SOUND = "pulseaudio"  # the sandbox's sound server, as --sound gives it
 # Lower and Higher in turn from 720 Hz, ending at 700 Hz; then Random Code and Exit.
 KEYS = ["alt+l", "alt+h"] * 5 + ["alt+l"]
 # Busy for a minute or two: two cores' worth of work and a disk kept writing.
@@ -98,7 +99,7 @@ def wakeups(pid, seconds):
 
 
 def measure_program(program, loaded):
-    with Sandbox() as box:
+    with Sandbox(SOUND) as box:
         os.chdir(box.root / "home")
         Path("KORVANE.INI").write_bytes(b"\xd0\x02\x2d\x00")  # 720 Hz, 45 wpm
         box.start_program(program, wrapper=["setpriv", "--bounding-set=-sys_nice"])
@@ -131,7 +132,7 @@ def after(screen, heard):
 
 
 def measure_classic(classic, text):
-    with Sandbox() as box:
+    with Sandbox(SOUND) as box:
         subprocess.run([classic, str(WPM), str(PITCH)], input=text, env=box.env,
                        capture_output=True, text=True, timeout=600, check=True)
         samples = box.samples()
@@ -168,4 +169,5 @@ def main(program, classic, windows=None):
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:])
+    SOUND = sys.argv[1].removeprefix("--sound=")
+    main(*sys.argv[2:])

@@ -1,10 +1,13 @@
 # A private desktop for the real program, for the end-to-end tests and the
-# timing benchmark: an Xvfb display, a PulseAudio server whose null sink is
-# recorded in real time by parec, and xdotool to press the program's access keys.
+# timing benchmark: an Xvfb display, a sound server whose null sink is recorded
+# in real time by parec, and xdotool to press the program's access keys.
 # Every process started here dies with this one and is killed on the way out.
+# The sound server is one of SOUND_SERVERS: PulseAudio, or PipeWire (as Debian's
+# desktops run it) reached by ALSA's PulseAudio plugin or by PipeWire's own.
 
 import bisect
 import ctypes
+import glob
 import os
 import subprocess
 import tempfile
@@ -20,6 +23,23 @@ _SERVER = """load-module module-null-sink sink_name=morse rate=44100 format=s16l
 norewinds=1
 set-default-sink morse
 load-module module-native-protocol-unix auth-anonymous=1 socket={0}/native"""
+# PipeWire at 44,100 Hz with its own default cycle of 1024 frames, which a short
+# stream (the recorder's) would otherwise pull down to cycles so short that a
+# small machine misses some of them.
+_PIPEWIRE = """context.properties = {
+    default.clock.rate = 44100
+    default.clock.allowed-rates = [ 44100 ]
+    default.clock.quantum = 1024
+    default.clock.min-quantum = 1024
+}"""
+# PipeWire's ALSA plugin, unpacked (not installed: its package makes it the
+# machine's ALSA default) by tools/install-deps.sh; this configuration replaces
+# ALSA's own, so that only the program's `default` device goes through it.
+PIPEWIRE_ALSA = Path(os.environ.get("XDG_CACHE_HOME", Path.home() / ".cache"),
+                     "korvane", "pipewire-alsa")
+_PIPEWIRE_ALSA_CONFIG = """pcm_type.pipewire {{ lib "{0}" }}
+pcm.!default {{ type pipewire }}"""
+SOUND_SERVERS = ("pulseaudio", "pipewire", "pipewire-alsa")
 _libc = ctypes.CDLL(None)
 # xdotool's own library, so that a key goes out within this process: the time
 # taken just before it is the press, with no process start or exit in between.
@@ -50,6 +70,13 @@ def _registry_written(prefix):
 # file window, which starts at "/", reaches it as "tmp" and then its name. The
 # caller starts the program with start() and sets `program` to it.
 class Sandbox:
+    def __init__(self, sound="pulseaudio"):
+        assert sound in SOUND_SERVERS, sound
+        self.sound = sound
+        # What PipeWire adds between the program and the recorder: the cycle
+        # its graph has taken from the program and plays out whatever comes.
+        self.cycle = 0 if sound == "pulseaudio" else 1024 / RATE
+
     def __enter__(self):
         self._dir = tempfile.TemporaryDirectory(prefix="korvane-e2e-", dir="/tmp")
         self.root = r = Path(self._dir.name)
@@ -58,10 +85,13 @@ class Sandbox:
         # Should this fail, the processes die with the caller and the directory goes at its exit.
         (r / "home").mkdir(mode=0o700)
         (r / "run").mkdir(mode=0o700)
-        (r / "null.pa").write_text(_SERVER.format(r))
         # Nothing of the caller's desktop session: only this sandbox's servers.
         self.env = dict(PATH=os.environ["PATH"], LC_ALL="C.UTF-8", HOME=f"{r}/home",
                         XDG_RUNTIME_DIR=f"{r}/run", PULSE_SERVER=f"unix:{r}/native")
+        if self.sound == "pulseaudio":
+            (r / "null.pa").write_text(_SERVER.format(r))
+        else:
+            self._configure_pipewire()
         self._start_sound()
         # Xvfb takes a free display, never a fixed one, and writes its number. With
         # -noreset it does not reset whenever its last client leaves, which would
@@ -87,12 +117,49 @@ class Sandbox:
                 process.wait()
         self._dir.cleanup()
 
+    # PipeWire's settings, state and session bus are the sandbox's own, and its
+    # PulseAudio server listens where PulseAudio's would.
+    def _configure_pipewire(self):
+        r = self.root
+        (conf := r / "config" / "pipewire" / "pipewire.conf.d").mkdir(parents=True)
+        (conf / "44100.conf").write_text(_PIPEWIRE)
+        self.env.update(XDG_CONFIG_HOME=f"{r}/config", XDG_STATE_HOME=f"{r}/state",
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={r}/run/bus",
+                        PULSE_SERVER=f"unix:{r}/run/pulse/native")
+        if self.sound == "pipewire-alsa":
+            plugin = glob.glob(f"{PIPEWIRE_ALSA}/usr/lib/*/alsa-lib/libasound_module_pcm_pipewire.so")
+            assert plugin, f"no PipeWire ALSA plugin under {PIPEWIRE_ALSA}: run tools/install-deps.sh e2e"
+            (r / "alsa.conf").write_text(_PIPEWIRE_ALSA_CONFIG.format(plugin[0]))
+            self.env["ALSA_CONFIG_PATH"] = f"{r}/alsa.conf"
+
     def _start_sound(self):
-        self._server = self.start(["pulseaudio", "--daemonize=no", "-n",
-                                   f"--file={self.root}/null.pa", "--realtime=yes",
-                                   "--high-priority=yes", "--exit-idle-time=-1",
-                                   f"--log-target=file:{self.root}/pulse.log"])
-        wait((self.root / "native").exists, 20, "PulseAudio")
+        if self.sound == "pulseaudio":
+            self._servers = [self.start(["pulseaudio", "--daemonize=no", "-n",
+                                         f"--file={self.root}/null.pa", "--realtime=yes",
+                                         "--high-priority=yes", "--exit-idle-time=-1",
+                                         f"--log-target=file:{self.root}/pulse.log"])]
+            wait((self.root / "native").exists, 20, "PulseAudio")
+            return
+        # Each waited for before the next: the bus, the graph, its session
+        # manager, its PulseAudio server; then the sink, as PulseAudio's own.
+        run, quiet = self.root / "run", dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._servers = [self.start(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                     f"--address=unix:path={run}/bus"], **quiet)]
+        for command, socket in (("pipewire", "bus"), ("wireplumber", "pipewire-0"),
+                                ("pipewire-pulse", "pipewire-0")):
+            wait((run / socket).exists, 20, f"{socket} before {command}")
+            self._servers.append(self.start([command], **quiet))
+        wait(lambda: self._pactl("info", check=False).returncode == 0, 20,
+             "PipeWire's PulseAudio server")
+        self._pactl("load-module", "module-null-sink", "sink_name=morse", "rate=44100",
+                    "format=s16le", "channels=1")
+        # The sink comes into the graph a moment after the module is loaded.
+        wait(lambda: self._pactl("set-default-sink", "morse", check=False).returncode == 0, 20,
+             "the sink")
+
+    def _pactl(self, *arguments, check=True):
+        return subprocess.run(["pactl", *arguments], env=self.env, check=check,
+                              capture_output=True, timeout=20)
 
     def _start_recorder(self):
         since = self.position
@@ -105,11 +172,13 @@ class Sandbox:
     # The sound server killed and started again, as a desktop's is when its
     # devices change; the recording goes on after what was heard before.
     def restart_sound(self):
-        self._server.kill()
-        self._server.wait()
+        for server in reversed(self._servers):
+            server.kill()
+            server.wait()
         self._recorder.join(10)  # the recorder ends with its server
         del self._data[len(self._data) // 2 * 2:]
-        (self.root / "native").unlink(missing_ok=True)
+        for socket in ("native", "run/bus", "run/pipewire-0"):  # each one waited for
+            (self.root / socket).unlink(missing_ok=True)
         self._start_sound()
         self._start_recorder()
 

@@ -6,7 +6,8 @@
 #   run      what the desktop program uses at run time
 #   test     the tools the tests drive the real program with
 #   win32    the Windows cross compilers and Wine to test their builds
-#   e2e      a private sound server and Python with NumPy for the end-to-end tests and the benchmark
+#   e2e      private sound servers (PulseAudio, PipeWire) and Python with NumPy for the
+#            end-to-end tests and the benchmark; PipeWire's ALSA plugin unpacked, not installed
 #   package  CPack's .deb tools, lintian, the menu entry and AppStream checkers, the icon converter
 #   format   clang-format, which CI runs over the sources
 set -euo pipefail
@@ -16,7 +17,7 @@ declare -A groups=(
     [run]="libasound2-plugins xdg-utils"
     [test]="xvfb xdotool x11-utils imagemagick alsa-utils locales"
     [win32]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386"
-    [e2e]="pulseaudio pulseaudio-utils libasound2-plugins python3 python3-numpy"
+    [e2e]="pulseaudio pulseaudio-utils libasound2-plugins python3 python3-numpy dbus pipewire pipewire-bin wireplumber pipewire-pulse"
     [package]="dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin"
     [format]="clang-format"
 )
@@ -32,14 +33,33 @@ for name in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed' ||
         missing+=("$name")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-# An i386 package (wine32) needs its architecture known to apt before the update.
-if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $sudo dpkg --add-architecture i386
+if [ ${#missing[@]} -gt 0 ]; then
+    # An i386 package (wine32) needs its architecture known to apt before the update.
+    if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# PipeWire's ALSA plugin, of the installed PipeWire's version, unpacked where
+# tools/desktop_sandbox.py loads it from: its package would make PipeWire the
+# ALSA default of the whole machine.
+unpack_pipewire_alsa() {
+    local cache=${XDG_CACHE_HOME:-$HOME/.cache}/korvane/pipewire-alsa version download
+    version=$(dpkg-query -W -f='${Version}' libpipewire-0.3-0)
+    [ "$(cat "$cache/version" 2>/dev/null)" = "$version" ] && return
+    download=$(mktemp -d)
+    (cd "$download" && apt-get download -qq -o APT::Sandbox::User="$(id -un)" \
+        "pipewire-alsa=$version" 2>/dev/null) ||
+        { $sudo apt-get update -qq && (cd "$download" && apt-get download -qq \
+            -o APT::Sandbox::User="$(id -un)" "pipewire-alsa=$version"); }
+    rm -rf "$cache" && mkdir -p "$cache"
+    dpkg-deb -x "$download"/pipewire-alsa_*.deb "$cache"
+    echo "$version" >"$cache/version"
+    rm -rf "$download"
+}
+[[ " $* " != *" e2e "* ]] || unpack_pipewire_alsa

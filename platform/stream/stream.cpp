@@ -80,6 +80,7 @@ void Stream::end() {
         return;
     }
     if (open_ && !stopped_) {
+        device_.last_queued();
         start_playback();  // a send shorter than the lead has not started yet
         wait_while_heard();
     }

@@ -45,6 +45,10 @@ class Device {
     virtual std::size_t queued() = 0;
     // Starts playback of what is queued; called once for each opening.
     virtual void start() = 0;
+    // The send's last frames are queued; only waiting for them to be heard and
+    // the close follow. A device may follow them with silence of its own, which
+    // it never counts as queued and which the close drops.
+    virtual void last_queued() {}
     // Returns once everything queued has been heard, then closes the device.
     virtual void drain_and_close() = 0;
     // Drops what is queued and closes the device, never waiting for it, even

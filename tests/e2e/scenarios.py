@@ -3,7 +3,7 @@
 # its access keys. Every sound of a run must be the program's own dot or dash
 # with each pause on the millisecond schedule (tools/morse_recording.py), and
 # the settings file must hold the new record when "73" starts to sound.
-# Usage: scenarios.py KORVANE SCENARIO
+# Usage: scenarios.py KORVANE SCENARIO [SOUND_SERVER]  (see desktop_sandbox.py)
 
 import os
 import re
@@ -84,7 +84,8 @@ def first_run(box):
 # Stored 700 Hz and 80 wpm, and two more bytes: Higher, QSO Practice, Lower,
 # Slower (79 and 78 wpm have the dot of 80), Faster (above 45 wpm a "V" at the
 # same speed) and Slower at once, then Random Code, which Escape must silence
-# within 50 ms of the key, and Faster and Exit at once, which still sends "73".
+# within 50 ms of the key (and PipeWire's cycle), and Faster and Exit at once,
+# which still sends "73".
 def stored_settings(box):
     main = box.window()
     for keys in (["alt+h"], ["alt+q"], ["alt+l"], ["alt+s"], ["alt+f", "alt+s"]):
@@ -110,7 +111,7 @@ def stored_settings(box):
     mr.Send(samples, code[:whole], 78, 700, None, ":")
     heard(samples, farewell, [(78, 700, "V"), (78, 700, "73")])
     kept_distance(farewell[3], farewell[4], 78)
-    if box.time_of(code[-1][1]) > key + 0.05:
+    if box.time_of(code[-1][1]) > key + 0.05 + box.cycle:
         raise AssertionError(f"sound {(box.time_of(code[-1][1]) - key) * 1000:.1f} ms after Escape")
 
 
@@ -140,9 +141,9 @@ SCENARIOS = {"first_run": (None, first_run),
 PRACTICE_NAME, PRACTICE, PRACTICE_HEARD = b"practice-\xe9t\xe9.txt", b"e\r\n k\xc3\xa9[t]", "E  KT"
 
 
-def run(program, name):
+def run(program, name, sound="pulseaudio"):
     settings, scenario = SCENARIOS[name]
-    with Sandbox() as box:
+    with Sandbox(sound) as box:
         os.chdir(box.root / "home")
         if settings:
             Path("KORVANE.INI").write_bytes(settings)
