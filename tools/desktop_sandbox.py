@@ -136,8 +136,10 @@ class Sandbox:
         # every 10 ms by a thread at normal priority, so that a busy moment
         # inserts silence; PulseAudio's own client setting gives it 200 ms
         # (at 60 ms a loaded machine still inserted some).
-        self.env.update(WINEPREFIX=f"{self.root}/wine", WINELOADER=os.environ["WINELOADER"],
-                        WINEDEBUG="-all", PULSE_LATENCY_MSEC="200")
+        loader = os.environ["WINELOADER"]
+        self.env.update(WINEPREFIX=f"{self.root}/wine", WINELOADER=loader, WINEDEBUG="-all",
+                        WINEARCH="win64" if loader.endswith("64") else "win32",
+                        PULSE_LATENCY_MSEC="200")
         # The server of the prefix, ready once its socket is there (in a folder
         # whose name it writes into the prefix); a Wine program started sooner
         # would start a second one.
@@ -152,7 +154,7 @@ class Sandbox:
         # Wine's driver reports each time the sound server found its stream
         # empty, and what it held of the program's sound then: see wine_dry.
         self.program = self.start([*wrapper, "env", "WINEDEBUG=-all,warn+pulse,trace+pulse",
-                                   self.env["WINELOADER"], program, *arguments],
+                                   loader, program, *arguments],
                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         threading.Thread(target=self._read_wine, args=[self.program.stderr], daemon=True).start()
         # Every 30 s the Wine server writes out the registry (3 MB) if it has

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Makes a new Wine prefix (WINEPREFIX) ready for the Windows program and its
-# tests, for the loader WINELOADER: the one set-up that tests/win32/run-tests.sh
-# and tools/desktop_sandbox.py share. Each caller has started the prefix's Wine
-# server its own way (one for a whole test run, or one that dies with its test).
+# tests, for the loader WINELOADER and the architecture WINEARCH (win32 for the
+# 32-bit loader, which runs no 64-bit program): the one set-up that
+# tests/win32/run-tests.sh and tools/desktop_sandbox.py share. Each caller has
+# started the prefix's Wine server its own way, with WINEARCH already set, as a
+# new prefix takes its architecture from the server's start (one server for a
+# whole test run, or one that dies with its test).
 # The prefix keeps every choice below in its registry, so that each Wine process
 # started in it later follows them, whatever its environment:
 # - no Mono or Gecko (asking for them stalls the prefix), and no crash debugger,
@@ -13,14 +16,13 @@
 #   leaves to one wait two seconds for it whenever they are hidden.
 # Usage: wine-prefix.sh sound|silent
 set -euo pipefail
+: "${WINEPREFIX:?}" "${WINELOADER:?}" "${WINEARCH:?}"
 case "${1-}" in
     sound) drivers_off="winealsa.drv wineoss.drv" ;;
     silent) drivers_off="winealsa.drv winepulse.drv wineoss.drv" ;;
     *) echo "usage: wine-prefix.sh sound|silent" >&2 && exit 2 ;;
 esac
-# A prefix for the loader's own architecture: the 32-bit loader runs no 64-bit program.
-[ "$(basename "$WINELOADER")" = wine64 ] && arch=win64 || arch=win32
-export WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 log="$WINEPREFIX/korvane-prefix.log"
 timeout 120 "$WINELOADER" wineboot -i >"$log" 2>&1 || { cat "$log" >&2 && exit 1; }
 settings="$WINEPREFIX/korvane-prefix.reg"

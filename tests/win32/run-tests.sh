@@ -24,8 +24,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$wor
 # The Wine server must end while its X server is still there.
 trap "{ wineserver -k; timeout 30 wineserver -w; kill $!; } || true; rm -rf '$work'" EXIT
 timeout 15 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" || { cat "$work/log"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")" HOME="$work" WINEPREFIX="$work" WINELOADER="$loader" \
-    WINEDEBUG=-all
+export DISPLAY=":$(head -n 1 "$work/display")" HOME="$work" WINEPREFIX="$work" WINEARCH=$preset \
+    WINELOADER="$loader" WINEDEBUG=-all
 # One Wine server, and Wine's own service processes, for the whole run. A
 # server started by a test would start those services with the test's output
 # as theirs, and ctest would wait for them to leave before it saw the test end.
