@@ -152,7 +152,7 @@ class Sandbox:
         subprocess.run([Path(__file__).with_name("wine-prefix.sh"), "sound"], env=self.env,
                        timeout=240, check=True)
         # Wine's driver reports each time the sound server found its stream
-        # empty, and what it held of the program's sound then: see wine_dry.
+        # empty, and each stop of it: see _read_wine.
         self.program = self.start([*wrapper, "env", "WINEDEBUG=-all,warn+pulse,trace+pulse",
                                    loader, program, *arguments],
                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
@@ -164,18 +164,18 @@ class Sandbox:
         # without a change.
         wait(lambda: time.time() - _registry_written(prefix) > 31, 150, "a settled registry")
 
-    # Where the sound server found the Windows program's stream empty while
-    # Wine still held some of the program's sound, that is where Wine inserted
-    # silence: the program had handed it over in time. Where the program itself
-    # was late, Wine held nothing then, and stopped its stream once it had
-    # played the last of it.
-    def _read_wine(self, pipe):
-        held = 0
+    # Where the sound server found the Windows program's stream empty, Wine
+    # inserted that silence, unless it had played all that the program had
+    # handed over: then its multimedia thread stops the stream within a few
+    # periods, and the program was late. Wine's driver reports both
+    # (warn+pulse, trace+pulse), each line as it happens.
+    def _read_wine(self, pipe, stopped_within=RATE // 10):
         for line in pipe:
-            if found := re.search(r"held: (\d+)", line):
-                held = int(found[1])
-            elif "Underflow" in line and held:
+            if "Underflow" in line:
                 self.wine_dry.append(self.position)
+            elif ("AudioClient_Stop" in line and self.wine_dry and
+                  self.position - self.wine_dry[-1] <= stopped_within):
+                self.wine_dry.pop()
 
     # The recorded samples near which Wine let its stream run dry (see _read_wine),
     # by when the report came: within the recorder's and the server's latency.
