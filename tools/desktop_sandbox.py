@@ -9,6 +9,7 @@ import bisect
 import ctypes
 import glob
 import os
+import re
 import subprocess
 import tempfile
 import threading
@@ -82,6 +83,7 @@ class Sandbox:
         self.root = r = Path(self._dir.name)
         self._processes, self._seen, self._data = [], set(), bytearray()
         self._last, self._arrivals = -1, []  # the last sound; (samples, time) of each read
+        self.wine_dry = []  # see _read_wine
         # Should this fail, the processes die with the caller and the directory goes at its exit.
         (r / "home").mkdir(mode=0o700)
         (r / "run").mkdir(mode=0o700)
@@ -198,14 +200,15 @@ class Sandbox:
         if not program.endswith(".exe"):
             self.program = self.start([*wrapper, program, *arguments])
             return
-        loader, quiet = os.environ["WINELOADER"], dict(stdout=subprocess.DEVNULL,
-                                                       stderr=subprocess.DEVNULL)
-        # Wine keeps 30 ms queued in the sound server, topped up every 10 ms by a
-        # thread at normal priority, so that a busy moment inserts silence; Wine's
-        # users give its streams 60 ms through PulseAudio's own setting.
+        quiet = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Wine keeps 30 ms of its stream queued in the sound server, topped up
+        # every 10 ms by a thread at normal priority, so that a busy moment
+        # inserts silence; PulseAudio's own client setting gives it 200 ms
+        # (at 60 ms a loaded machine still inserted some).
+        loader = os.environ["WINELOADER"]
         self.env.update(WINEPREFIX=f"{self.root}/wine", WINELOADER=loader, WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,wineoss.drv,winedbg.exe=",
-                        PULSE_LATENCY_MSEC="60")
+                        WINEARCH="win64" if loader.endswith("64") else "win32",
+                        PULSE_LATENCY_MSEC="200")
         # The server of the prefix, ready once its socket is there (in a folder
         # whose name it writes into the prefix); a Wine program started sooner
         # would start a second one.
@@ -215,16 +218,39 @@ class Sandbox:
                       (prefix / "wineserver").read_text().strip(), 20, "the Wine server")
         wait(Path(f"/tmp/{folder}/server-{prefix.stat().st_dev:x}-{prefix.stat().st_ino:x}/socket")
              .exists, 20, "the Wine server's socket")
-        for command in (["wineboot", "-i"], ["reg", "add", r"HKCU\Software\Wine\X11 Driver",
-                                             "/v", "Managed", "/d", "N", "/f"]):
-            subprocess.run([loader, *command], env=self.env, timeout=120, check=True, **quiet)
-        self.program = self.start([*wrapper, loader, program, *arguments], **quiet)
+        subprocess.run([Path(__file__).with_name("wine-prefix.sh"), "sound"], env=self.env,
+                       timeout=240, check=True)
+        # Wine's driver reports each time the sound server found its stream
+        # empty, and each stop of it: see _read_wine.
+        self.program = self.start([*wrapper, "env", "WINEDEBUG=-all,warn+pulse,trace+pulse",
+                                   loader, program, *arguments],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        threading.Thread(target=self._read_wine, args=[self.program.stderr], daemon=True).start()
         # Every 30 s the Wine server writes out the registry (3 MB) if it has
         # changed, and answers no Wine process meanwhile, long enough to break a
         # sound under way. A new prefix changes it for a minute, as Wine's
         # services start one by one: the program is driven once 30 s have passed
         # without a change.
         wait(lambda: time.time() - _registry_written(prefix) > 31, 150, "a settled registry")
+
+    # Where the sound server found the Windows program's stream empty, Wine
+    # inserted that silence, unless it had played all that the program had
+    # handed over: then its multimedia thread stops the stream within a few
+    # periods, and the program was late. Wine's driver reports both
+    # (warn+pulse, trace+pulse), each line as it happens.
+    def _read_wine(self, pipe, stopped_within=RATE // 10):
+        for line in pipe:
+            if "Underflow" in line:
+                self.wine_dry.append(self.position)
+            elif ("AudioClient_Stop" in line and self.wine_dry and
+                  self.position - self.wine_dry[-1] <= stopped_within):
+                self.wine_dry.pop()
+
+    # The recorded samples near which Wine let its stream run dry (see _read_wine),
+    # by when the report came: within the recorder's and the server's latency.
+    def wine_dried(self, places, near=RATE // 4):
+        return [place for place in places
+                if any(abs(place - dry) <= near for dry in self.wine_dry)]
 
     def _record(self, pipe):
         while chunk := os.read(pipe.fileno(), 65536):

@@ -56,6 +56,14 @@ def decode(kinds, dots, filler):
     return text
 
 
+# Silence in a send where the program's schedule has none: the first sample of
+# each sound that is no element, or that starts off its schedule.
+class InsertedSilence(AssertionError):
+    def __init__(self, message, places):
+        super().__init__(message)
+        self.places = places
+
+
 # One send as heard: its sounds must be the program's dot and dash; its text
 # is decoded when not given. errors: each pause minus its schedule; drift: each
 # element's start minus its schedule; in samples. places: where a sound is no
@@ -79,6 +87,6 @@ class Send:
         self.drift = np.cumsum(self.errors)
         self.places += [f for (f, _), error in zip(part[1:], self.errors) if abs(error) > 1]
         if exact and (self.places or abs(np.r_[self.drift, 0]).max() > 1):
-            raise AssertionError(f"{text!r}: silence inserted at samples {self.places[:5]}, "
-                                 f"drift up to {abs(np.r_[self.drift, 0]).max():.1f}")
+            raise InsertedSilence(f"{text!r}: silence inserted at samples {self.places[:5]}, "
+                                  f"drift up to {abs(np.r_[self.drift, 0]).max():.1f}", self.places)
         self.text = text or (None if self.places else decode(kinds, dots.astype(int), filler))

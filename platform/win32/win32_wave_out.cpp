@@ -2,7 +2,9 @@
 // headers over buffers of fixed size, filled in order and handed to the device
 // as each one fills, or as soon as the stream stops writing to wait. The
 // device signals an event whenever it has played a header, and the program's
-// thread waits for that event and for window messages at once.
+// thread waits for that event and for window messages at once. What is still
+// to be heard is what the later of two counts leaves: the headers not yet
+// played, and the samples handed over beyond the device's own position.
 
 #include <windows.h>
 // The multimedia declarations need the base types of windows.h first.
@@ -28,6 +30,13 @@ namespace {
 // the sound: the lead is written at once whatever their size.
 constexpr std::size_t kHeaders = 4;
 constexpr std::size_t kHeaderFrames = platform::kSampleRate / 20;
+// A send's last sample is followed by this much silence before the device is
+// closed. Wine counts a header played by a clock of its own that ran up to
+// 40 ms ahead of the sound server (PULSE_LATENCY_MSEC=200), and its position
+// counts what it has taken into a buffer of its own, 100 ms ahead; once that
+// clock has passed the last header Wine stops the stream, and what the server
+// still held is lost: without the silence, the last 20 to 40 ms of each send.
+constexpr std::size_t kTailFrames = kHeaderFrames;
 
 DWORD whole_ms(stream::Clock::duration span) {
     return static_cast<DWORD>(stream::whole_ms(span));
@@ -54,6 +63,8 @@ class WaveOut final : public stream::Device {
                                   8 * platform::kSampleBytes,
                                   0};
         failed_ = false;
+        tail_queued_ = false;
+        handed_ = 0;
         if (event_ == nullptr ||
             waveOutOpen(&wave_, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(event_), 0,
                         CALLBACK_EVENT) != MMSYSERR_NOERROR) {
@@ -86,11 +97,12 @@ class WaveOut final : public stream::Device {
 
     std::size_t queued() override {
         reclaim_played();
-        std::size_t frames = filled_;
+        std::size_t in_headers = 0;
         for (std::size_t i = 0; i < in_device_; ++i) {
-            frames += headers_[(oldest_ + i) % kHeaders].dwBufferLength / platform::kSampleBytes;
+            in_headers +=
+                headers_[(oldest_ + i) % kHeaders].dwBufferLength / platform::kSampleBytes;
         }
-        return frames;
+        return filled_ + std::max(in_headers, beyond_position());
     }
 
     void start() override {
@@ -99,11 +111,10 @@ class WaveOut final : public stream::Device {
     }
 
     void drain_and_close() override {
-        submit_filled();
-        reclaim_played();
-        for (const auto until = now() + stream::kStallLimit; in_device_ > 0 && now() < until;) {
+        queue_tail();
+        for (const auto until = now() + stream::kStallLimit; queued() > 0 && now() < until;) {
             WaitForSingleObject(event_, whole_ms(stream::kDrainSlice));
-            reclaim_played();
+            queue_tail();
         }
         close_at_once();
     }
@@ -123,9 +134,10 @@ class WaveOut final : public stream::Device {
     }
 
     // At the end of a send the stream waits here for what is queued to be
-    // heard, so the last header, however full, goes to the device first.
+    // heard, so the last header, however full, goes to the device first, and
+    // the silence after it as soon as a header is free.
     void sleep(stream::Clock::duration most) override {
-        submit_filled();
+        queue_tail();
         wait_alive(nullptr, most);
     }
 
@@ -146,7 +158,37 @@ class WaveOut final : public stream::Device {
         failed_ = waveOutPrepareHeader(wave_, &header, sizeof header) != MMSYSERR_NOERROR ||
                   waveOutWrite(wave_, &header, sizeof header) != MMSYSERR_NOERROR;
         in_device_ += failed_ ? 0 : 1;
+        handed_ += failed_ ? 0 : static_cast<DWORD>(filled_);
         filled_ = 0;
+    }
+
+    // Hands what is filled to the device, then the silence that ends a send,
+    // once a header is free for it.
+    void queue_tail() {
+        submit_filled();
+        reclaim_played();
+        if (wave_ == nullptr || tail_queued_ || failed_ || in_device_ == kHeaders) {
+            return;
+        }
+        std::memset(buffers_[filling()].data(), 0, kTailFrames * platform::kSampleBytes);
+        filled_ = kTailFrames;
+        submit_filled();
+        tail_queued_ = true;
+    }
+
+    // The samples handed to the device beyond the position it reports as
+    // played. Both count from the opening, modulo 2^32 as the device does; a
+    // device that keeps no count in samples, or a count beyond what the ring
+    // can hold, leaves it to the headers.
+    std::size_t beyond_position() const {
+        MMTIME position{};
+        position.wType = TIME_SAMPLES;
+        if (waveOutGetPosition(wave_, &position, sizeof position) != MMSYSERR_NOERROR ||
+            position.wType != TIME_SAMPLES) {
+            return 0;
+        }
+        const DWORD beyond = handed_ - position.u.sample;
+        return beyond <= kHeaders * kHeaderFrames ? beyond : 0;
     }
 
     // The device plays its headers in order and marks each one done from a
@@ -163,6 +205,8 @@ class WaveOut final : public stream::Device {
     HANDLE event_ = nullptr;
     HWAVEOUT wave_ = nullptr;
     bool failed_ = false;
+    bool tail_queued_ = false;  // the silence that ends the send has been handed over
+    DWORD handed_ = 0;          // frames handed to the device since its opening
     std::array<WAVEHDR, kHeaders> headers_{};
     std::array<std::array<std::uint8_t, kHeaderFrames * platform::kSampleBytes>, kHeaders>
         buffers_{};

@@ -150,7 +150,22 @@ def run(program, name, sound="pulseaudio"):
         Path(os.fsdecode(PRACTICE_NAME)).write_bytes(PRACTICE)
         # The program takes no arguments: Qt's own options must not reach Qt.
         box.start_program(program, "-platform", "none", "-reverse")
-        scenario(box)
+        try:
+            scenario(box)
+        except mr.InsertedSilence as fault:
+            if program.endswith(".exe"):
+                raise AssertionError(f"{fault}; {wine_or_program(box, fault.places)}") from None
+            raise
+
+
+# Under Wine, silence is either Wine's, where its stream ran dry in the sound
+# server while it held the program's sound, or the program's, handed over late.
+def wine_or_program(box, places):
+    wine = box.wine_dried(places)
+    program = [place for place in places if place not in wine]
+    return (f"inserted by Wine, not by the program, at {wine}" if wine else "") + \
+        (" and " if wine and program else "") + \
+        (f"by the program at {program}" if program else "")
 
 
 if __name__ == "__main__":

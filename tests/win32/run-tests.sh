@@ -24,16 +24,12 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$wor
 # The Wine server must end while its X server is still there.
 trap "{ wineserver -k; timeout 30 wineserver -w; kill $!; } || true; rm -rf '$work'" EXIT
 timeout 15 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" || { cat "$work/log"; exit 1; }
-# No Mono or Gecko (asking for them stalls the prefix), no sound drivers, and no
-# crash debugger, whose window would wait for a click that never comes.
 export DISPLAY=":$(head -n 1 "$work/display")" HOME="$work" WINEPREFIX="$work" WINEARCH=$preset \
-    WINELOADER="$loader" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,winepulse.drv,wineoss.drv,winedbg.exe="
+    WINELOADER="$loader" WINEDEBUG=-all
 # One Wine server, and Wine's own service processes, for the whole run. A
 # server started by a test would start those services with the test's output
 # as theirs, and ctest would wait for them to leave before it saw the test end.
 wineserver -p
-timeout 120 "$loader" wineboot -i >"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
-# Without a window manager, windows that Wine leaves to one wait two seconds
-# for it whenever they are hidden; Wine places its windows itself instead.
-timeout 60 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+# The tests' prefix has no sound driver: the end-to-end test makes a prefix of its own, with sound.
+tools/wine-prefix.sh silent
 ctest --preset "$preset" "$@"
