@@ -84,13 +84,15 @@ void Stream::end() {
         start_playback();  // a send shorter than the lead has not started yet
         wait_while_heard();
     }
+    // The pause owed counts from the moment the last element has been heard,
+    // not from the close, which may wait for silence a device adds behind it;
+    // a stopped send's from the moment it fell silent.
+    const auto heard_at = device_.now() + duration_of(open_ ? device_.queued() : 0);
     if (open_) {
         device_.drain_and_close();
         open_ = false;
     }
-    // A stopped send owes what it was asked for after its last sound, from the
-    // moment it fell silent.
-    quiet_until_ = (stopped_ ? stopped_at_ : device_.now()) + duration_of(owed_frames_);
+    quiet_until_ = (stopped_ ? stopped_at_ : heard_at) + duration_of(owed_frames_);
     sending_ = stopped_ = false;
     owed_frames_ = 0;
     carried_tenths_ = 0;

@@ -95,14 +95,11 @@ class WaveOut final : public stream::Device {
         return failed_ ? kFailed : taken;
     }
 
+    // The silence that ends a send is not the stream's: what is queued ends
+    // where it begins.
     std::size_t queued() override {
-        reclaim_played();
-        std::size_t in_headers = 0;
-        for (std::size_t i = 0; i < in_device_; ++i) {
-            in_headers +=
-                headers_[(oldest_ + i) % kHeaders].dwBufferLength / platform::kSampleBytes;
-        }
-        return filled_ + std::max(in_headers, beyond_position());
+        const std::size_t left = unplayed();
+        return left - std::min(left, tail_queued_ ? kTailFrames : 0);
     }
 
     void start() override {
@@ -112,7 +109,7 @@ class WaveOut final : public stream::Device {
 
     void drain_and_close() override {
         queue_tail();
-        for (const auto until = now() + stream::kStallLimit; queued() > 0 && now() < until;) {
+        for (const auto until = now() + stream::kStallLimit; unplayed() > 0 && now() < until;) {
             WaitForSingleObject(event_, whole_ms(stream::kDrainSlice));
             queue_tail();
         }
@@ -160,6 +157,17 @@ class WaveOut final : public stream::Device {
         in_device_ += failed_ ? 0 : 1;
         handed_ += failed_ ? 0 : static_cast<DWORD>(filled_);
         filled_ = 0;
+    }
+
+    // Frames not yet played, the silence that ends a send included.
+    std::size_t unplayed() {
+        reclaim_played();
+        std::size_t in_headers = 0;
+        for (std::size_t i = 0; i < in_device_; ++i) {
+            in_headers +=
+                headers_[(oldest_ + i) % kHeaders].dwBufferLength / platform::kSampleBytes;
+        }
+        return filled_ + std::max(in_headers, beyond_position());
     }
 
     // Hands what is filled to the device, then the silence that ends a send,
