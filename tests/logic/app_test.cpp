@@ -45,10 +45,10 @@ TEST_F(App, SettingsRecord) {
 // settings file's bytes as a step of their own whenever a call finds them changed. A file that
 // another opener keeps from being written (on Windows any reader, elsewhere a second
 // locked opener) is read and never written. First no file: Help, then Higher and Exit,
-// and the first window shows the values and the credits; then Learn Code, Close, File, Quit and a close
-// request, with the file held by another opener; last, with no file, Higher, Learn Code
-// and the desktop ending the program there: the settings are saved, and no farewell
-// or window follows. Escape ends no window but Code From File, where it clicks Quit.
+// and the first window shows the values and the credits; then Learn Code, Close, File, Quit and a
+// close request, with the file held by another opener; last, with no file, Higher, Learn Code and
+// the desktop ending the program there: the settings are saved, and no farewell or window follows.
+// Escape ends no window but Code From File, where it clicks Quit.
 TEST_F(App, StartUpAndExit) {
 #ifdef _WIN32
     constexpr auto kHolderAccess = platform::FileAccess::read_only;
@@ -171,7 +171,7 @@ TEST_F(App, EscapeStopsASend) {
     fake::state.scripts.push_back([this](platform::WindowHandle window) {
         browse_dir = here_;
         for (const char* name : {"e.txt", "a.txt"}) {
-            fake::state.control(window, kFileListId) = {nullptr, "", {name}, 0};
+            fake::state.control(window, kFileListId) = {nullptr, "", {name}, 0, {}, {}};
             fake::state.click(window, kGoId);
         }
     });
