@@ -4,9 +4,11 @@
 #include <ranges>
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCollator>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,6 +59,71 @@ class ValueBox final : public QLineEdit {
         QLineEdit::focusInEvent(isReadOnly() ? &unselecting : event);
     }
 };
+
+// A value box as a screen reader reads it. Qt's own gives each character a
+// text-attribute run of its own that ends where it starts, from which Orca
+// takes the line one character short (script_utilities.py,
+// getLanguageAndDialectFromTextAttributes); here the whole text is one run.
+class ValueBoxInterface final : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit ValueBoxInterface(ValueBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !state.readOnly;
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override {
+        return box()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(box()->text().size()); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int, int* start, int* end) const override {
+        *start = box()->hasSelectedText() ? box()->selectionStart() : 0;
+        *end = *start + static_cast<int>(box()->selectedText().size());
+    }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    // The character's cell on screen, from the font's advances across the text.
+    QRect characterRect(int offset) const override {
+        const QFontMetrics metrics(box()->font());
+        const QString shown = box()->text();
+        const QRect area = box()->contentsRect();
+        const int left = area.left() + metrics.horizontalAdvance(shown.left(offset));
+        return QRect(box()->mapToGlobal(QPoint(left, area.top())),
+                     QSize(metrics.horizontalAdvance(shown.mid(offset, 1)), area.height()));
+    }
+    void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+
+  private:
+    ValueBox* box() const { return static_cast<ValueBox*>(widget()); }
+};
+
+QAccessibleInterface* value_box_interface(const QString&, QObject* object) {
+    auto* box = dynamic_cast<ValueBox*>(object);
+    return box ? new ValueBoxInterface(box) : nullptr;
+}
 
 // A single-selection list whose selected line stays selected, as on Windows:
 // neither Ctrl+click, Ctrl+Space nor a click below the lines leaves it without one.
@@ -163,6 +230,8 @@ QPlainTextEdit* make_text_panel(const ControlLayout& layout, QWidget* parent) {
 }
 
 QLineEdit* make_line_box(const ControlLayout& layout, QWidget* parent) {
+    static const bool installed = (QAccessible::installFactory(value_box_interface), true);
+    static_cast<void>(installed);
     auto* box = new ValueBox(parent);
     box->setReadOnly(layout.style & platform::kReadOnly);
     box->setAlignment((layout.style & platform::kCentered ? Qt::AlignHCenter : Qt::AlignLeft) |

@@ -136,13 +136,15 @@ TEST_F(App, SpeedAndPitchButtons) {
 // Listen (the control Enter clicks) sends what the selected lesson line names and a
 // notification other than a click does not; Close ends the window. Letters become capitals
 // in every locale: in a Turkish one "i" would keep its case, and "Period" or "Questionmark"
-// would be sent as letters.
+// would be sent as letters. A screen reader says each line's code in words.
 TEST_F(App, LearnCode) {
 #ifndef _WIN32
     ASSERT_TRUE(std::setlocale(LC_ALL, "tr_TR.UTF-8")) << "the test set-up makes this locale";
 #endif
     const std::uintptr_t not_a_click = platform::click_wparam(kListenId) | 1u << 16;
-    fake::state.scripts.push_back([=](platform::WindowHandle window) {
+    std::vector<std::string> spoken;
+    fake::state.scripts.push_back([&](platform::WindowHandle window) {
+        spoken = fake::state.control(window, kLessonListId).spoken;
         for (const int line : {1, 26, 38, 39, 40, 41, 42}) {
             fake::state.control(window, kLessonListId).selected = line;
             on_listen(window, platform::kWmCommand, not_a_click, 0);
@@ -154,6 +156,13 @@ TEST_F(App, LearnCode) {
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(testing::sounds(), "- -. -.. -... .-.-.- ..--.. --..-- -..-. -...-");
     EXPECT_EQ(fake::state.journal.back(), "end");
+    const std::pair<std::size_t, const char*> words[] = {{0, "E, dit. A, dit dah"},
+                                                         {26, "divider"},
+                                                         {36, "0, dah dah dah dah dah"},
+                                                         {41, "Slash, dah dit dit dah dit"}};
+    for (const auto& [line, said] : words) {
+        EXPECT_EQ(spoken.at(line), said);
+    }
 }
 
 // An Escape met at a file's third play stops the send there, however long the
