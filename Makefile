@@ -8,12 +8,12 @@ run:
 	cmake --build --preset default
 	tools/run-korvane.sh
 
-# Every kind of test: the Linux build's tests (logic, backends, end to end), the
-# same under the sanitizers, and the Windows build under Wine.
+# Every kind of test: the Linux build's tests (logic, backends, end to end, a
+# screen reader), the same under the sanitizers, and the Windows build under Wine.
 test: test-linux test-asan test-win32
 
 test-linux:
-	tools/install-deps.sh build run test e2e package
+	tools/install-deps.sh build run test e2e a11y package
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default

@@ -22,9 +22,17 @@ std::string caption() {
     return std::string(kCaptionPrefix) + browse_dir;
 }
 
+// A screen reader tells folders from files, and says ".." as what it is.
+std::string spoken_name(const std::string& name) {
+    if (name == "..") {
+        return "parent folder";
+    }
+    return platform::is_directory(browse_dir + name) ? name + ", folder" : "";
+}
+
 void fill_list(platform::WindowHandle window) {
     for (const auto& line : FileList) {
-        platform::add_list_line(window, kFileListId, line);
+        platform::add_list_line(window, kFileListId, line, spoken_name(line));
     }
 }
 
@@ -67,6 +75,7 @@ void show_file_window() {
     current_window = platform::create_dialog(caption(), kWindowWidth, kWindowHeight);
     // The list is filled before the buttons are made, as in the Learn Code window.
     platform::add_control(current_window, kControls[0]);
+    platform::set_control_name(current_window, kFileListId, "Folders and practice files");
     fill_list(current_window);
     platform::add_control(current_window, kControls[1]);
     platform::add_control(current_window, kControls[2]);

@@ -40,11 +40,15 @@ void show_learn_code_window() {
     // the window first takes the focus; the creation order is the tab order.
     platform::add_control(current_window, kControls[0]);
     for (std::size_t slot = 1; slot <= LessonLines.kSlots && !LessonLines[slot].empty(); ++slot) {
-        platform::add_list_line(current_window, kLessonListId, LessonLines[slot]);
+        platform::add_list_line(current_window, kLessonListId, LessonLines[slot],
+                                spoken_lesson_line(LessonLines[slot]));
     }
     for (std::size_t i = 1; i < kControls.size(); ++i) {
         platform::add_control(current_window, kControls[i]);
     }
+    // The window's caption is the program's, so the list says whose it is.
+    platform::set_control_name(current_window, kLessonListId, "Learn Code lessons");
+    platform::set_control_name(current_window, kTextPanelId, "Learn Code tips");
     platform::set_control_text(current_window, kTextPanelId, tips_text);
     platform::run_modal(current_window);
 }

@@ -80,6 +80,7 @@ void show_main_window() {
     for (const auto& control : kControls) {
         platform::add_control(current_window, control);
     }
+    platform::set_control_name(current_window, kTextPanelId, "Sent text");
     platform::set_control_text(current_window, kTextPanelId, credits_text);
     // send_text carries the value boxes' texts too, as the speed and pitch buttons do.
     send_text = signed_number_text(speed_wpm) + " wpm";

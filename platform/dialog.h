@@ -62,13 +62,23 @@ struct ControlLayout {
 // 8-point "MS Sans Serif" (or the nearest font the platform has).
 WindowHandle create_dialog(const std::string& caption, int width, int height);
 
-// Adds a control; controls are created, and tabbed through, in the order of these calls.
+// Adds a control; controls are created, and tabbed through, in the order of
+// these calls. A screen reader names a text box by the last label added before it.
 void add_control(WindowHandle window, const ControlLayout& control);
 
+// The name a screen reader gives control `id` where no label before it names it.
+void set_control_name(WindowHandle window, int id, const std::string& name);
+
+// A text or a caption that a click handler sets is also spoken by a screen
+// reader, once the handler's send has been heard, without moving the focus.
 void set_control_text(WindowHandle window, int id, const std::string& text);
 void set_caption(WindowHandle window, const std::string& caption);
 
-void add_list_line(WindowHandle window, int id, const std::string& line);
+// Adds a line that a screen reader speaks as `spoken`, or as it reads when that is empty.
+void add_list_line(WindowHandle window, int id, const std::string& line,
+                   const std::string& spoken = {});
+// Empties a list; one that a click handler refills has the focus on its first
+// line once the send has been heard, and a screen reader speaks that line.
 void clear_list(WindowHandle window, int id);
 // The text of the selected line of a list box, or "" when none is selected.
 std::string selected_list_line(WindowHandle window, int id);

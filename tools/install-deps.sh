@@ -8,6 +8,7 @@
 #   win32    the Windows cross compilers and Wine to test their builds
 #   e2e      private sound servers (PulseAudio, PipeWire) and Python with NumPy for the
 #            end-to-end tests and the benchmark; PipeWire's ALSA plugin unpacked, not installed
+#   a11y     a screen reader, its speech server and the desktop's accessibility bus
 #   package  CPack's .deb tools, lintian, the menu entry and AppStream checkers, the icon converter
 #   format   clang-format, which CI runs over the sources
 set -euo pipefail
@@ -18,6 +19,7 @@ declare -A groups=(
     [test]="xvfb xdotool x11-utils imagemagick alsa-utils locales"
     [win32]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386"
     [e2e]="pulseaudio pulseaudio-utils libasound2-plugins python3 python3-numpy dbus pipewire pipewire-bin wireplumber pipewire-pulse"
+    [a11y]="orca speech-dispatcher speech-dispatcher-espeak-ng python3-speechd espeak-ng at-spi2-core python3-pyatspi dbus"
     [package]="dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin"
     [format]="clang-format"
 )

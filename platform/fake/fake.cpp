@@ -106,7 +106,11 @@ platform::WindowHandle platform::create_dialog(const std::string& caption, int, 
 }
 
 void platform::add_control(WindowHandle window, const ControlLayout& layout) {
-    state.dialog(window).controls[layout.id] = {layout.handler, layout.text, {}, -1};
+    state.dialog(window).controls[layout.id] = {layout.handler, layout.text, {}, -1, {}, {}};
+}
+
+void platform::set_control_name(WindowHandle window, int id, const std::string& name) {
+    state.control(window, id).name = name;
 }
 
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
@@ -117,13 +121,16 @@ void platform::set_caption(WindowHandle window, const std::string& caption) {
     state.dialog(window).caption = caption;
 }
 
-void platform::add_list_line(WindowHandle window, int id, const std::string& line) {
-    state.control(window, id).lines.push_back(line);
+void platform::add_list_line(WindowHandle window, int id, const std::string& line,
+                             const std::string& spoken) {
+    auto& list = state.control(window, id);
+    list.lines.push_back(line);
+    list.spoken.push_back(spoken.empty() ? line : spoken);
 }
 
 void platform::clear_list(WindowHandle window, int id) {
     auto& list = state.control(window, id);
-    list = {list.handler, list.text, {}, -1};
+    list = {list.handler, list.text, {}, -1, list.name, {}};
 }
 
 std::string platform::selected_list_line(WindowHandle window, int id) {

@@ -28,8 +28,10 @@ struct Written {
 struct Control {
     platform::CommandHandler handler;
     std::string text;
-    std::vector<std::string> lines;  // list boxes, in the order they were added
-    int selected = -1;               // list boxes: the selected line, -1 for none
+    std::vector<std::string> lines;   // list boxes, in the order they were added
+    int selected = -1;                // list boxes: the selected line, -1 for none
+    std::string name;                 // what a screen reader names it, where set
+    std::vector<std::string> spoken;  // list boxes: what a screen reader says for each line
 };
 
 struct Dialog {

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <ranges>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCollator>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,6 +45,86 @@ class AccessKeyButton final : public QPushButton {
     }
 };
 
+// A read-only value box that the focus leaves unselected: Qt would select its
+// text on Tab before it tells a screen reader of the focus, and Orca would
+// then read the value as a selection, then again with the box's name, and say
+// "unselected" when it is left.
+class ValueBox final : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QFocusEvent unselecting(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(isReadOnly() ? &unselecting : event);
+    }
+};
+
+// A value box as a screen reader reads it. Qt's own gives each character a
+// text-attribute run of its own that ends where it starts, from which Orca
+// takes the line one character short (script_utilities.py,
+// getLanguageAndDialectFromTextAttributes); here the whole text is one run.
+class ValueBoxInterface final : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit ValueBoxInterface(ValueBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !state.readOnly;
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override {
+        return box()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(box()->text().size()); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int, int* start, int* end) const override {
+        *start = box()->hasSelectedText() ? box()->selectionStart() : 0;
+        *end = *start + static_cast<int>(box()->selectedText().size());
+    }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    // The character's cell on screen, from the font's advances across the text.
+    QRect characterRect(int offset) const override {
+        const QFontMetrics metrics(box()->font());
+        const QString shown = box()->text();
+        const QRect area = box()->contentsRect();
+        const int left = area.left() + metrics.horizontalAdvance(shown.left(offset));
+        return QRect(box()->mapToGlobal(QPoint(left, area.top())),
+                     QSize(metrics.horizontalAdvance(shown.mid(offset, 1)), area.height()));
+    }
+    void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+
+  private:
+    ValueBox* box() const { return static_cast<ValueBox*>(widget()); }
+};
+
+QAccessibleInterface* value_box_interface(const QString&, QObject* object) {
+    auto* box = dynamic_cast<ValueBox*>(object);
+    return box ? new ValueBoxInterface(box) : nullptr;
+}
+
 // A single-selection list whose selected line stays selected, as on Windows:
 // neither Ctrl+click, Ctrl+Space nor a click below the lines leaves it without one.
 class SingleSelectionList final : public QListWidget {
@@ -57,12 +141,36 @@ class SingleSelectionList final : public QListWidget {
         if (plain && count() > 0 && selectedItems().isEmpty() &&
             (key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Up ||
              key == Qt::Key_Down)) {
-            setCurrentRow(key == Qt::Key_End ? count() - 1 : 0);
+            const int row = key == Qt::Key_End ? count() - 1 : 0;
+            const bool moves = row != currentRow();
+            setCurrentRow(row);
+            if (!moves) {
+                focus_line(row);  // the line had the focus unselected, as after a refill
+            }
         } else {
             QListWidget::keyPressEvent(event);
         }
     }
 
+    // A screen reader follows the line that has the focus, also the first one
+    // a key or a refill gives it, which Qt itself announces only as selected.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        QListWidget::currentChanged(current, previous);
+        if (current.isValid()) {
+            focus_line(current.row());
+        }
+    }
+
+  private:
+    void focus_line(int row) {
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(row);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+
+  protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override {
         const auto command = QListWidget::selectionCommand(index, event);
@@ -122,7 +230,9 @@ QPlainTextEdit* make_text_panel(const ControlLayout& layout, QWidget* parent) {
 }
 
 QLineEdit* make_line_box(const ControlLayout& layout, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+    static const bool installed = (QAccessible::installFactory(value_box_interface), true);
+    static_cast<void>(installed);
+    auto* box = new ValueBox(parent);
     box->setReadOnly(layout.style & platform::kReadOnly);
     box->setAlignment((layout.style & platform::kCentered ? Qt::AlignHCenter : Qt::AlignLeft) |
                       Qt::AlignVCenter);
@@ -187,14 +297,19 @@ void set_widget_text(QWidget* control, const std::string& text) {
         label->setText(widget_text(text));
     } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
         box->setText(widget_text(text));
+        // Orca reads the line at the caret, and Qt gives it one character short at the end.
+        box->home(false);
     } else if (auto* panel = qobject_cast<QPlainTextEdit*>(control)) {
         panel->setPlainText(widget_text(text));
     }
 }
 
-void add_line(QListWidget* list, const std::string& line, bool sorted) {
+void add_line(QListWidget* list, const std::string& line, const std::string& spoken, bool sorted) {
     auto* item = new QListWidgetItem(widget_text(line));
     item->setData(kLineBytesRole, QByteArray::fromStdString(line));
+    if (!spoken.empty()) {
+        item->setData(Qt::AccessibleTextRole, widget_text(spoken));
+    }
     list->insertItem(sorted ? sorted_row(list, item->text()) : list->count(), item);
 }
 

@@ -24,8 +24,9 @@ QWidget* make_control(const platform::ControlLayout& layout, QWidget* parent, Di
 // Sets the visible text of a button, label or text box; other widgets keep none.
 void set_widget_text(QWidget* control, const std::string& text);
 
-// Adds a line at the end, or where the locale's case-insensitive order puts it when `sorted`.
-void add_line(QListWidget* list, const std::string& line, bool sorted);
+// Adds a line at the end, or where the locale's case-insensitive order puts it
+// when `sorted`; a screen reader says `spoken` for it unless that is empty.
+void add_line(QListWidget* list, const std::string& line, const std::string& spoken, bool sorted);
 
 // The bytes of the selected line as they were added, or "" when none is selected.
 std::string selected_line(const QListWidget* list);

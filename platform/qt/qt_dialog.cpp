@@ -13,6 +13,7 @@
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_dialog_window.h"
+#include "platform/qt/qt_speech.h"
 
 namespace korvane {
 namespace {
@@ -67,27 +68,37 @@ void platform::add_control(WindowHandle window, const ControlLayout& control) {
     }
 }
 
+void platform::set_control_name(WindowHandle window, int id, const std::string& name) {
+    if (QWidget* control = find_control(window, id)) {
+        control->setAccessibleName(qt::widget_text(name));
+    }
+}
+
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
     if (QWidget* control = find_control(window, id)) {
         qt::set_widget_text(control, text);
+        qt::speak_after_send(qt::widget_text(text));
     }
 }
 
 void platform::set_caption(WindowHandle window, const std::string& caption) {
     if (qt::DialogWindow* dialog = qt::find_dialog(window)) {
         dialog->setWindowTitle(qt::widget_text(caption));
+        qt::speak_after_send(dialog->windowTitle());
     }
 }
 
-void platform::add_list_line(WindowHandle window, int id, const std::string& line) {
+void platform::add_list_line(WindowHandle window, int id, const std::string& line,
+                             const std::string& spoken) {
     if (QListWidget* list = find_list(window, id)) {
-        qt::add_line(list, line, qt::find_dialog(window)->control_style(id) & kSorted);
+        qt::add_line(list, line, spoken, qt::find_dialog(window)->control_style(id) & kSorted);
     }
 }
 
 void platform::clear_list(WindowHandle window, int id) {
     if (QListWidget* list = find_list(window, id)) {
         list->clear();
+        qt::refocus_after_send(list);
     }
 }
 

@@ -8,11 +8,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScreen>
 
 #include "platform/keyboard_rules.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_send.h"
+#include "platform/qt/qt_speech.h"
 #include "platform/sound.h"
 
 namespace korvane::qt {
@@ -66,6 +68,13 @@ void DialogWindow::add_control(const platform::ControlLayout& layout) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         const int id = layout.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
+    }
+    // As on Windows, the last label before a text box names it.
+    const auto label = std::find_if(controls_.rbegin(), controls_.rend(), [](const Control& c) {
+        return c.kind == platform::ControlKind::label;
+    });
+    if (layout.kind == platform::ControlKind::edit && label != controls_.rend()) {
+        static_cast<QLabel*>(label->widget)->setBuddy(widget);
     }
     controls_.push_back(Control{layout.id, layout.kind, layout.style, layout.handler, widget});
 }
@@ -176,6 +185,7 @@ bool DialogWindow::click_access_key(const QKeyEvent& event) const {
 void DialogWindow::click(int id) const {
     const Control* c = find(id);
     if (!ended_ && c && c->handler) {
+        hold_speech();
         c->handler(handle_, platform::kWmCommand, platform::click_wparam(id), 0);
         finish_send();
     }

@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include "platform/backend/sending.h"
+#include "platform/qt/qt_speech.h"
 #include "platform/sound.h"
 
 namespace korvane {
@@ -98,6 +99,7 @@ void qt::finish_send() {
     filter().ending = true;
     platform::end_send();
     filter().ending = false;
+    qt::release_speech();
     filter().held.release();
 }
 

@@ -247,6 +247,10 @@ void platform::add_control(WindowHandle window, const ControlLayout& layout) {
     state->handlers[layout.id] = layout.handler;
 }
 
+// Windows' own accessibility names an edit box by the label before it and a
+// list line by its text; this build gives no name or spoken line of its own.
+void platform::set_control_name(WindowHandle, int, const std::string&) {}
+
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
     SetWindowTextA(control_of(window, id), text.c_str());
 }
@@ -255,7 +259,8 @@ void platform::set_caption(WindowHandle window, const std::string& caption) {
     SetWindowTextA(hwnd_of(window), caption.c_str());
 }
 
-void platform::add_list_line(WindowHandle window, int id, const std::string& line) {
+void platform::add_list_line(WindowHandle window, int id, const std::string& line,
+                             const std::string&) {
     SendMessageA(control_of(window, id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 

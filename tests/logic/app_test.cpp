@@ -45,10 +45,10 @@ TEST_F(App, SettingsRecord) {
 // settings file's bytes as a step of their own whenever a call finds them changed. A file that
 // another opener keeps from being written (on Windows any reader, elsewhere a second
 // locked opener) is read and never written. First no file: Help, then Higher and Exit,
-// and the first window shows the values and the credits; then Learn Code, Close, File, Quit and a close
-// request, with the file held by another opener; last, with no file, Higher, Learn Code
-// and the desktop ending the program there: the settings are saved, and no farewell
-// or window follows. Escape ends no window but Code From File, where it clicks Quit.
+// and the first window shows the values and the credits; then Learn Code, Close, File, Quit and a
+// close request, with the file held by another opener; last, with no file, Higher, Learn Code and
+// the desktop ending the program there: the settings are saved, and no farewell or window follows.
+// Escape ends no window but Code From File, where it clicks Quit.
 TEST_F(App, StartUpAndExit) {
 #ifdef _WIN32
     constexpr auto kHolderAccess = platform::FileAccess::read_only;
@@ -136,13 +136,15 @@ TEST_F(App, SpeedAndPitchButtons) {
 // Listen (the control Enter clicks) sends what the selected lesson line names and a
 // notification other than a click does not; Close ends the window. Letters become capitals
 // in every locale: in a Turkish one "i" would keep its case, and "Period" or "Questionmark"
-// would be sent as letters.
+// would be sent as letters. A screen reader says each line's code in words.
 TEST_F(App, LearnCode) {
 #ifndef _WIN32
     ASSERT_TRUE(std::setlocale(LC_ALL, "tr_TR.UTF-8")) << "the test set-up makes this locale";
 #endif
     const std::uintptr_t not_a_click = platform::click_wparam(kListenId) | 1u << 16;
-    fake::state.scripts.push_back([=](platform::WindowHandle window) {
+    std::vector<std::string> spoken;
+    fake::state.scripts.push_back([&](platform::WindowHandle window) {
+        spoken = fake::state.control(window, kLessonListId).spoken;
         for (const int line : {1, 26, 38, 39, 40, 41, 42}) {
             fake::state.control(window, kLessonListId).selected = line;
             on_listen(window, platform::kWmCommand, not_a_click, 0);
@@ -154,6 +156,13 @@ TEST_F(App, LearnCode) {
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(testing::sounds(), "- -. -.. -... .-.-.- ..--.. --..-- -..-. -...-");
     EXPECT_EQ(fake::state.journal.back(), "end");
+    const std::pair<std::size_t, const char*> words[] = {{0, "E, dit. A, dit dah"},
+                                                         {26, "divider"},
+                                                         {36, "0, dah dah dah dah dah"},
+                                                         {41, "Slash, dah dit dit dah dit"}};
+    for (const auto& [line, said] : words) {
+        EXPECT_EQ(spoken.at(line), said);
+    }
 }
 
 // An Escape met at a file's third play stops the send there, however long the
@@ -171,7 +180,7 @@ TEST_F(App, EscapeStopsASend) {
     fake::state.scripts.push_back([this](platform::WindowHandle window) {
         browse_dir = here_;
         for (const char* name : {"e.txt", "a.txt"}) {
-            fake::state.control(window, kFileListId) = {nullptr, "", {name}, 0};
+            fake::state.control(window, kFileListId) = {nullptr, "", {name}, 0, {}, {}};
             fake::state.click(window, kGoId);
         }
     });

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -120,6 +121,39 @@ TEST(QtDialogTest, ASendKeepsTheDialogPaintedAndStopsOnEscape) {
     platform::run_modal(window);
     EXPECT_GT(paints_during_send, 0);
     EXPECT_EQ(clicks, std::vector<std::string>{"Send, stopped"});
+}
+
+// What a screen reader takes each control for: a text box is named by the
+// label before it, a list by the name it is given, a line by its spoken text
+// or else its own; a value box gives its whole text as one run, from which
+// Orca reads the line.
+TEST(QtDialogTest, AScreenReaderNamesEachControl) {
+    const platform::ControlLayout label{
+        401, platform::ControlKind::label, "Speed", 5, 9, 30, 13, 0, nullptr};
+    const auto window = make_dialog({label, testing::go, testing::box, testing::list});
+    platform::set_control_name(window, kListId, "Lessons");
+    platform::set_control_text(window, kBoxId, " 10 wpm");
+    platform::add_list_line(window, kListId, "E .  A .-", "E, dit. A, dit dah");
+    platform::add_list_line(window, kListId, "T -");
+    const qt::DialogWindow& dialog = *qt::find_dialog(window);
+    const auto reader = [&](int id) {
+        return QAccessible::queryAccessibleInterface(dialog.control(id));
+    };
+    QAccessibleInterface* box = reader(kBoxId);
+    const std::vector<std::pair<QAccessibleInterface*, std::string>> names{
+        {box, "Speed"},
+        {reader(testing::go.id), "Go"},
+        {reader(kListId), "Lessons"},
+        {reader(kListId)->child(0), "E, dit. A, dit dah"},
+        {reader(kListId)->child(1), "T -"},
+    };
+    for (const auto& [control, name] : names) {
+        EXPECT_EQ(control->text(QAccessible::Name).toStdString(), name);
+    }
+    int start = -1;
+    int end = -1;
+    box->textInterface()->attributes(3, &start, &end);
+    EXPECT_EQ(box->textInterface()->text(start, end).toStdString(), " 10 wpm");
 }
 
 }  // namespace korvane
