@@ -161,19 +161,6 @@ TEST(Win32Test, AScreenReaderIsToldWhatAClickChangedOnceItsSendHasEnded) {
     UnhookWinEvent(hook);
 }
 
-// A text box is named by the last label before it, across the buttons between.
-TEST(Win32Test, ALabelNamesTheTextBoxAfterIt) {
-    const auto window = testing::make_dialog(
-        {{401, platform::ControlKind::label, "&Speed", 10, 10, 30, 14, 0, nullptr},
-         testing::other,
-         testing::box});
-    EXPECT_EQ(name_of(GetDlgItem(reinterpret_cast<HWND>(window), testing::kBoxId), OBJID_CLIENT,
-                      CHILDID_SELF),
-              "Speed");
-    PostMessageA(reinterpret_cast<HWND>(window), WM_SYSCOMMAND, SC_CLOSE, 0);
-    platform::run_modal(window);
-}
-
 // The settings file is opened read-write and shared with nobody; a practice
 // file is opened read-only, next to other readers, and never created. A
 // directory on drive C: gives its root; a network path starts at its share.
