@@ -4,12 +4,14 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/backend/sending.h"
 #include "platform/dialog.h"
 #include "platform/sound.h"
+#include "platform/win32/win32_speech.h"
 
 namespace korvane {
 namespace {
@@ -21,11 +23,13 @@ constexpr DWORD kDialogStyle =
 constexpr WORD kFontPoints = 8;
 constexpr const wchar_t* kFontName = L"MS Sans Serif";
 
-// What a dialog on screen needs: the handlers of its controls by id, and
-// whether it has been ended. Controls without a handler are kept as nullptr.
+// What a dialog on screen needs: the handlers of its controls by id, whether
+// it has been ended, and the last label added, which names the text boxes
+// after it. Controls without a handler are kept as nullptr.
 struct DialogState {
     std::map<int, platform::CommandHandler> handlers;
     bool ended = false;
+    std::string label;
 };
 
 std::map<HWND, DialogState>& dialogs() {
@@ -93,12 +97,14 @@ std::vector<MSG>& held_input() {
 }
 
 // A click handler has returned, and with it any send it made: plays and pauses
-// sound again, and the input held back meanwhile goes back to the queue in
-// order, where posted messages come before anything typed since.
+// sound again, what the handler changed is told to a screen reader, and the
+// input held back meanwhile goes back to the queue in order, where posted
+// messages come before anything typed since.
 void finish_send() {
     send_ending = true;
     platform::end_send();
     send_ending = false;
+    win32::release_speech();
     for (const MSG& message : std::exchange(held_input(), {})) {
         PostMessageA(message.hwnd, message.message, message.wParam, message.lParam);
     }
@@ -113,6 +119,7 @@ INT_PTR on_command(HWND dialog, WPARAM wparam, LPARAM lparam) {
     }
     const auto handler = state->handlers.find(LOWORD(wparam));
     if (handler != state->handlers.end() && handler->second) {
+        win32::hold_speech();
         handler->second(reinterpret_cast<WindowHandle>(dialog), WM_COMMAND, wparam, lparam);
         finish_send();
     }
@@ -208,6 +215,18 @@ DWORD extended_style(unsigned style) {
            (style & platform::kClientEdge ? WS_EX_CLIENTEDGE : 0);
 }
 
+// A text box is named by the last label added before it, as the dialog's
+// contract says, whatever the controls between them: oleacc would look back
+// only to the nearest tab stop.
+void name_by_label(DialogState& state, const platform::ControlLayout& layout, HWND control) {
+    if (layout.kind == platform::ControlKind::label) {
+        std::string& label = state.label = layout.text ? layout.text : "";
+        std::erase(label, '&');
+    } else if (layout.kind == platform::ControlKind::edit && !state.label.empty()) {
+        win32::name_control(control, state.label);
+    }
+}
+
 // Gives the focus to the first tab stop, as a dialog does when it starts.
 void focus_first_tab_stop(HWND dialog) {
     if (const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE)) {
@@ -245,27 +264,38 @@ void platform::add_control(WindowHandle window, const ControlLayout& layout) {
         nullptr);
     SendMessageA(control, WM_SETFONT, SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
     state->handlers[layout.id] = layout.handler;
+    name_by_label(*state, layout, control);
 }
 
-// Windows' own accessibility names an edit box by the label before it and a
-// list line by its text; this build gives no name or spoken line of its own.
-void platform::set_control_name(WindowHandle, int, const std::string&) {}
+void platform::set_control_name(WindowHandle window, int id, const std::string& name) {
+    win32::name_control(control_of(window, id), name);
+}
 
 void platform::set_control_text(WindowHandle window, int id, const std::string& text) {
     SetWindowTextA(control_of(window, id), text.c_str());
+    win32::speak_after_send(control_of(window, id), text);
 }
 
 void platform::set_caption(WindowHandle window, const std::string& caption) {
     SetWindowTextA(hwnd_of(window), caption.c_str());
+    win32::caption_after_send(hwnd_of(window));
 }
 
 void platform::add_list_line(WindowHandle window, int id, const std::string& line,
-                             const std::string&) {
-    SendMessageA(control_of(window, id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+                             const std::string& spoken) {
+    const HWND list = control_of(window, id);
+    const LRESULT index =
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    if (!spoken.empty()) {
+        win32::speak_line_as(list, index, spoken);
+    }
 }
 
 void platform::clear_list(WindowHandle window, int id) {
-    SendMessageA(control_of(window, id), LB_RESETCONTENT, 0, 0);
+    const HWND list = control_of(window, id);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    win32::forget_lines(list);
+    win32::refocus_after_send(list);
 }
 
 std::string platform::selected_list_line(WindowHandle window, int id) {
@@ -306,6 +336,7 @@ void platform::run_modal(WindowHandle window) {
         }
     }
     dialogs().erase(dialog);
+    win32::forget_dialog(dialog);
     last_ended = dialog;
 }
 

@@ -1,8 +1,11 @@
 // What Wine shows of the Windows backend beyond the dialog contract
 // (tests/dialog) and the fake platform: dialogs placed in dialog units of their
-// template's font, file sharing and drive roots.
+// template's font, what a screen reader hears of them, file sharing and drive
+// roots.
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +17,7 @@
 #include "platform/dialog.h"
 #include "platform/directory.h"
 #include "platform/files.h"
+#include "platform/keyboard_rules.h"
 #include "platform/win32/drive_root.h"
 #include "tests/dialog/dialog_contract.h"
 #include "tests/support/temp_dir.h"
@@ -68,6 +72,93 @@ TEST(Win32Test, ControlsArePlacedInDialogUnits) {
     EXPECT_EQ(corners(placed), corners(units));
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     platform::run_modal(window);
+}
+
+// What a screen reader is told through MSAA, in order, and where each click
+// handler returned.
+std::vector<std::string> heard;
+
+std::string name_of(HWND window, LONG object, LONG child) {
+    IAccessible* accessible = nullptr;
+    VARIANT which{};
+    BSTR name = nullptr;
+    if (FAILED(AccessibleObjectFromEvent(window, object, child, &accessible, &which))) {
+        return "?";
+    }
+    accessible->get_accName(which, &name);
+    accessible->Release();
+    std::string text;
+    for (const OLECHAR* ch = name; ch && *ch; ++ch) {
+        text.push_back(static_cast<char>(*ch));
+    }
+    SysFreeString(name);
+    return text;
+}
+
+void CALLBACK note_event(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                         DWORD) {
+    if (event == EVENT_OBJECT_LIVEREGIONCHANGED) {
+        heard.push_back("told: " + name_of(window, object, child));
+    } else if (event == EVENT_OBJECT_NAMECHANGE && object == OBJID_WINDOW) {
+        std::string caption(64, '\0');
+        caption.resize(static_cast<std::size_t>(GetWindowTextA(window, caption.data(), 64)));
+        heard.push_back("caption: " + caption);
+    } else if (event == EVENT_OBJECT_FOCUS && child > 0) {
+        const bool selected = SendMessageA(window, LB_GETCURSEL, 0, 0) != LB_ERR;
+        heard.push_back("focus on line " + std::to_string(child) + (selected ? ", selected" : ""));
+    }
+}
+
+int set_two_texts(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intptr_t) {
+    platform::set_control_text(window, testing::kBoxId, "11 wpm");
+    platform::set_control_text(window, testing::kBoxId, "AB  C\r\nD");
+    heard.push_back("handler returned");
+    return 1;
+}
+
+int refill_list(platform::WindowHandle window, std::uint32_t, std::uintptr_t, std::intptr_t) {
+    platform::clear_list(window, testing::kListId);
+    platform::set_caption(window, "Folder");
+    platform::add_list_line(window, testing::kListId, "d", "d, folder");
+    platform::add_list_line(window, testing::kListId, "c");
+    heard.push_back("handler returned");
+    return 1;
+}
+
+// What a click handler changes is told after its send, never while it sounds;
+// a text set outside a click is not told. A refilled list with the focus has
+// it on its first line, unselected, after the new caption.
+TEST(Win32Test, AScreenReaderIsToldWhatAClickChangedOnceItsSendHasEnded) {
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED,
+                                               GetModuleHandleA(nullptr), note_event,
+                                               GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    const struct {
+        const char* name;
+        std::vector<platform::ControlLayout> controls;
+        std::vector<std::string> told;
+    } rows[] = {
+        {"texts",
+         {testing::box,
+          {platform::kConfirmId, platform::ControlKind::push_button, "&Go", 10, 100, 40, 14,
+           platform::kTabStop, set_two_texts}},
+         {"handler returned", "told: 11 wpm. AB C D"}},
+        {"a refilled list",
+         {testing::list,
+          {platform::kConfirmId, platform::ControlKind::push_button, "&Go", 10, 100, 40, 14,
+           platform::kTabStop, refill_list}},
+         {"handler returned", "caption: Folder", "focus on line 1"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto window = testing::make_dialog(row.controls);
+        platform::set_control_text(window, testing::kBoxId, "10 wpm");
+        platform::add_list_line(window, testing::kListId, "b");
+        heard.clear();
+        testing::type_then_close(window, {"Return"});
+        platform::run_modal(window);
+        EXPECT_EQ(heard, row.told);
+    }
+    UnhookWinEvent(hook);
 }
 
 // The settings file is opened read-write and shared with nobody; a practice
