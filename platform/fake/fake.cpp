@@ -46,7 +46,7 @@ class RecordingDevice final : public stream::Device {
         started_at_ = fake::clock;
     }
 
-    void drain_and_close() override { sleep(queued() * 1s / platform::kSampleRate + 1ns); }
+    void drain_and_close() override { sleep(queued() * 1000000us / platform::kSampleRate); }
     void close_at_once() override { written_ = 0; }
     void wait_for_room(stream::Clock::duration most) override { sleep(most); }
     void sleep(stream::Clock::duration most) override { fake::clock += most; }

@@ -44,7 +44,7 @@ class RecordingDevice final : public stream::Device {
     std::size_t queued() override { return queued_; }
     void start() override { journal.push_back("start"), playing_ = true; }
     void drain_and_close() override {
-        journal.push_back("drain"), pass(queued_ * 1s / 44100), open_ = false;
+        journal.push_back("drain"), pass(queued_ * 1000000us / 44100), open_ = false;
     }
     void close_at_once() override {
         journal.push_back("close at once"), queued_ = 0, open_ = false;
