@@ -1,6 +1,7 @@
 # A private desktop for the real program, for the end-to-end tests and the
 # timing benchmark: an Xvfb display, a sound server whose null sink is recorded
-# in real time by parec, and xdotool to press the program's access keys.
+# in real time by parec, xdotool to press the program's access keys, and on
+# request a screen reader (Orca) whose speech log is read as it is written.
 # Every process started here dies with this one and is killed on the way out.
 # The sound server is one of SOUND_SERVERS: PulseAudio, or PipeWire (as Debian's
 # desktops run it) reached by ALSA's PulseAudio plugin or by PipeWire's own.
@@ -10,10 +11,12 @@ import ctypes
 import glob
 import os
 import re
+import shutil
 import subprocess
 import tempfile
 import threading
 import time
+import tty
 from pathlib import Path
 
 import numpy as np
@@ -251,6 +254,42 @@ class Sandbox:
     def wine_dried(self, places, near=RATE // 4):
         return [place for place in places
                 if any(abs(place - dry) <= near for dry in self.wine_dry)]
+
+    # The accessibility bus, a speech server that speaks into nothing and Orca, on
+    # the sandbox's desktop and a session bus of its own. Orca writes its log line
+    # by line only to a terminal: a pseudo-terminal, whose other end is read here
+    # into the one-item list returned, as its log so far.
+    def start_screen_reader(self):
+        run, home, quiet = self.root / "run", self.root / "home", dict(stderr=subprocess.DEVNULL)
+        self.env.update(XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
+                       XDG_CACHE_HOME=f"{home}/.cache", GSETTINGS_BACKEND="memory",
+                       DBUS_SESSION_BUS_ADDRESS=f"unix:path={run}/bus", SPEECHD_ADDRESS=f"unix_socket:"
+                       f"{run}/speech", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.start(["dbus-daemon", "--session", "--nofork", f"--address=unix:path={run}/bus"], **quiet)
+        wait((run / "bus").exists, 20, "the session bus")
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], **quiet)
+        wait(lambda: subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                     "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                                     "string:org.a11y.Status", "string:IsEnabled",
+                                     "variant:boolean:true"],
+                                    env=self.env, capture_output=True).returncode == 0, 20, "the bus")
+        shutil.copytree("/etc/speech-dispatcher", conf := self.root / "speechd")
+        with open(conf / "speechd.conf", "a") as f:
+            f.write('AudioOutputMethod "alsa"\nDefaultModule espeak-ng\n')
+        (self.root / "silence.conf").write_text("pcm.!default { type null }\n")
+        self.start(["env", f"ALSA_CONFIG_PATH={self.root}/silence.conf", "speech-dispatcher", "-s",
+                   "-t", "0", "-C", str(conf), "-c", "unix_socket", "-S", f"{run}/speech"], **quiet)
+        wait((run / "speech").exists, 20, "the speech server")
+        master, slave = os.openpty()
+        tty.setraw(slave)
+        log = [""]
+        threading.Thread(target=lambda: [log.__setitem__(0, log[0] + chunk.decode(errors="replace"))
+                                         for chunk in iter(lambda: os.read(master, 65536), b"")],
+                         daemon=True).start()
+        self.start(["orca", "-u", str(self.root), f"--debug-file={os.ttyname(slave)}"], **quiet)
+        # Orca listens from its last word before its main loop.
+        wait(lambda: "ORCA: Starting ATSPI registry." in log[0], 60, "Orca")
+        return log
 
     def _record(self, pipe):
         while chunk := os.read(pipe.fileno(), 65536):

@@ -7,12 +7,8 @@
 
 import os
 import re
-import shutil
-import subprocess
 import sys
-import threading
 import time
-import tty
 from datetime import datetime
 from pathlib import Path
 
@@ -51,45 +47,9 @@ def utterances(log):
             for h, m, s, text in SPEECH.findall(log[0])]
 
 
-# The accessibility bus, a speech server that speaks into nothing and Orca, on
-# the sandbox's desktop and a session bus of its own. Orca writes its log line
-# by line only to a terminal: a pseudo-terminal, whose other end is read here.
-def start_orca(box):
-    run, home, quiet = box.root / "run", box.root / "home", dict(stderr=subprocess.DEVNULL)
-    box.env.update(XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
-                   XDG_CACHE_HOME=f"{home}/.cache", GSETTINGS_BACKEND="memory",
-                   DBUS_SESSION_BUS_ADDRESS=f"unix:path={run}/bus", SPEECHD_ADDRESS=f"unix_socket:"
-                   f"{run}/speech", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    box.start(["dbus-daemon", "--session", "--nofork", f"--address=unix:path={run}/bus"], **quiet)
-    wait((run / "bus").exists, 20, "the session bus")
-    box.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], **quiet)
-    wait(lambda: subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                                 "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
-                                 "string:org.a11y.Status", "string:IsEnabled",
-                                 "variant:boolean:true"],
-                                env=box.env, capture_output=True).returncode == 0, 20, "the bus")
-    shutil.copytree("/etc/speech-dispatcher", conf := box.root / "speechd")
-    with open(conf / "speechd.conf", "a") as f:
-        f.write('AudioOutputMethod "alsa"\nDefaultModule espeak-ng\n')
-    (box.root / "silence.conf").write_text("pcm.!default { type null }\n")
-    box.start(["env", f"ALSA_CONFIG_PATH={box.root}/silence.conf", "speech-dispatcher", "-s",
-               "-t", "0", "-C", str(conf), "-c", "unix_socket", "-S", f"{run}/speech"], **quiet)
-    wait((run / "speech").exists, 20, "the speech server")
-    master, slave = os.openpty()
-    tty.setraw(slave)
-    log = [""]
-    threading.Thread(target=lambda: [log.__setitem__(0, log[0] + chunk.decode(errors="replace"))
-                                     for chunk in iter(lambda: os.read(master, 65536), b"")],
-                     daemon=True).start()
-    box.start(["orca", "-u", str(box.root), f"--debug-file={os.ttyname(slave)}"], **quiet)
-    # Orca listens from its last word before its main loop.
-    wait(lambda: "ORCA: Starting ATSPI registry." in log[0], 60, "Orca")
-    return log
-
-
 def run(program):
     with Sandbox() as box:
-        log = start_orca(box)
+        log = box.start_screen_reader()
         os.chdir(box.root / "home")
         Path("KORVANE.INI").write_bytes(b"\xbc\x02\x2c\x00")  # 700 Hz, 44 wpm
 

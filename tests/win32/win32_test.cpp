@@ -1,7 +1,6 @@
 // What Wine shows of the Windows backend beyond the dialog contract
-// (tests/dialog) and the fake platform: dialogs placed in dialog units of their
-// template's font, what a screen reader hears of them, file sharing and drive
-// roots.
+// (tests/dialog) and the fake platform: what a screen reader hears of the
+// dialogs, file sharing and drive roots.
 
 #include <windows.h>
 
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -57,21 +55,6 @@ void testing::type_then_close(platform::WindowHandle window, const std::vector<c
         PostMessageA(message.hwnd, message.message, message.wParam, message.lParam);
     }
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
-
-// A control is placed in dialog units of the dialog's font, as its template
-// gives the dialog's own size.
-TEST(Win32Test, ControlsArePlacedInDialogUnits) {
-    const auto window = testing::make_dialog({testing::other});
-    const HWND dialog = reinterpret_cast<HWND>(window);
-    RECT units{110, 100, 150, 114}, placed{};
-    MapDialogRect(dialog, &units);
-    GetWindowRect(GetDlgItem(dialog, testing::other.id), &placed);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed), 2);
-    const auto corners = [](const RECT& r) { return std::array{r.left, r.top, r.right, r.bottom}; };
-    EXPECT_EQ(corners(placed), corners(units));
-    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-    platform::run_modal(window);
 }
 
 // What a screen reader is told through MSAA, in order, and where each click
