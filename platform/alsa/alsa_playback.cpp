@@ -54,8 +54,7 @@ class AlsaPlayback final : public stream::Device {
 
     std::size_t queued() override {
         measure_step();
-        const snd_pcm_sframes_t unheard = unheard_before_tail();
-        return unheard > 0 ? static_cast<std::size_t>(unheard) : 0;
+        return unheard();
     }
 
     void start() override {
@@ -69,15 +68,12 @@ class AlsaPlayback final : public stream::Device {
         write_tail();
     }
 
-    // What is left of the send, a few milliseconds, is heard before the close,
-    // and one step of the server after it: PipeWire's PulseAudio server counts
-    // what it holds up to a cycle short. The rest of the tail is dropped, so
-    // that the send ends with its last element.
+    // What is left of the send, a few milliseconds, is heard before the close;
+    // the rest of the tail is dropped, so that the send ends with its last element.
     void drain_and_close() override {
         const auto until = stream::Clock::now() + stream::kStallLimit;
-        for (auto left = unheard_before_tail() + step_; left > 0 && stream::Clock::now() < until;
-             left = unheard_before_tail() + step_) {
-            std::this_thread::sleep_for(duration_of(static_cast<std::size_t>(left)));
+        for (auto left = unheard(); left > 0 && stream::Clock::now() < until; left = unheard()) {
+            std::this_thread::sleep_for(duration_of(left));
         }
         snd_pcm_close(std::exchange(pcm_, nullptr));
     }
@@ -102,6 +98,14 @@ class AlsaPlayback final : public stream::Device {
     stream::Clock::time_point now() override { return stream::Clock::now(); }
 
   private:
+    // What is still to be heard of the send: one step of the server more than
+    // it reports, since PipeWire's PulseAudio server counts what it holds up to
+    // a cycle short.
+    std::size_t unheard() {
+        const snd_pcm_sframes_t left = unheard_before_tail() + step_;
+        return left > 0 ? static_cast<std::size_t>(left) : 0;
+    }
+
     // The frames before the tail not yet heard, negative once the tail is
     // being heard. The tail is not the stream's: what is queued ends where it
     // begins. A device that has run dry has nothing more to be heard (PipeWire's
