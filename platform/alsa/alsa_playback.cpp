@@ -25,10 +25,6 @@ namespace {
 constexpr std::size_t kTailFrames = stream::kLeadFrames;
 const std::array<std::uint8_t, kTailFrames * platform::kSampleBytes> kTail{};
 
-stream::Clock::duration duration_of(std::size_t frames) {
-    return std::chrono::microseconds(frames * 1'000'000 / platform::kSampleRate);
-}
-
 class AlsaPlayback final : public stream::Device {
   public:
     bool open() override {
@@ -73,7 +69,7 @@ class AlsaPlayback final : public stream::Device {
     void drain_and_close() override {
         const auto until = stream::Clock::now() + stream::kStallLimit;
         for (auto left = unheard(); left > 0 && stream::Clock::now() < until; left = unheard()) {
-            std::this_thread::sleep_for(duration_of(left));
+            std::this_thread::sleep_for(stream::duration_of(left));
         }
         snd_pcm_close(std::exchange(pcm_, nullptr));
     }

@@ -30,7 +30,6 @@ struct Control {
     std::string text;
     std::vector<std::string> lines;   // list boxes, in the order they were added
     int selected = -1;                // list boxes: the selected line, -1 for none
-    std::string name;                 // what a screen reader names it, where set
     std::vector<std::string> spoken;  // list boxes: what a screen reader says for each line
 };
 

@@ -30,11 +30,6 @@ constexpr Clock::duration kDrainSliceLeast = std::chrono::milliseconds(1);
 // the last element however the device counts what it holds.
 constexpr std::size_t kDrainedAtOnce = platform::kSampleRate / 100;
 
-Clock::duration duration_of(std::size_t frames) {
-    return std::chrono::microseconds(static_cast<std::int64_t>(frames) * 1'000'000 /
-                                     platform::kSampleRate);
-}
-
 std::size_t frames_in(Clock::duration span) {
     const auto us = std::chrono::duration_cast<std::chrono::microseconds>(span).count();
     return static_cast<std::size_t>(us * platform::kSampleRate / 1'000'000);

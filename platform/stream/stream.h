@@ -25,6 +25,12 @@ inline constexpr std::chrono::milliseconds kStallLimit{2000};
 // kept alive between two of them.
 inline constexpr std::chrono::milliseconds kDrainSlice{5};
 
+// How long `frames` last, to the microsecond below.
+inline Clock::duration duration_of(std::size_t frames) {
+    return std::chrono::microseconds(static_cast<std::int64_t>(frames) * 1'000'000 /
+                                     platform::kSampleRate);
+}
+
 // A wait in whole milliseconds, never shorter than asked for, for the system's timed waits.
 inline std::int64_t whole_ms(Clock::duration span) {
     return std::chrono::ceil<std::chrono::milliseconds>(span).count();

@@ -63,7 +63,7 @@ class WaveOut final : public stream::Device {
                                   8 * platform::kSampleBytes,
                                   0};
         failed_ = false;
-        tail_queued_ = false;
+        tailing_ = tail_queued_ = false;
         handed_ = 0;
         if (event_ == nullptr ||
             waveOutOpen(&wave_, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(event_), 0,
@@ -105,6 +105,11 @@ class WaveOut final : public stream::Device {
     void start() override {
         submit_filled();
         waveOutRestart(wave_);
+    }
+
+    void last_queued() override {
+        tailing_ = true;
+        queue_tail();
     }
 
     void drain_and_close() override {
@@ -175,7 +180,7 @@ class WaveOut final : public stream::Device {
     void queue_tail() {
         submit_filled();
         reclaim_played();
-        if (wave_ == nullptr || tail_queued_ || failed_ || in_device_ == kHeaders) {
+        if (wave_ == nullptr || !tailing_ || tail_queued_ || failed_ || in_device_ == kHeaders) {
             return;
         }
         std::memset(buffers_[filling()].data(), 0, kTailFrames * platform::kSampleBytes);
@@ -213,6 +218,7 @@ class WaveOut final : public stream::Device {
     HANDLE event_ = nullptr;
     HWAVEOUT wave_ = nullptr;
     bool failed_ = false;
+    bool tailing_ = false;      // the send's last frames are queued
     bool tail_queued_ = false;  // the silence that ends the send has been handed over
     DWORD handed_ = 0;          // frames handed to the device since its opening
     std::array<WAVEHDR, kHeaders> headers_{};

@@ -180,7 +180,7 @@ TEST_F(App, EscapeStopsASend) {
     fake::state.scripts.push_back([this](platform::WindowHandle window) {
         browse_dir = here_;
         for (const char* name : {"e.txt", "a.txt"}) {
-            fake::state.control(window, kFileListId) = {nullptr, "", {name}, 0, {}, {}};
+            fake::state.control(window, kFileListId) = {nullptr, "", {name}, 0, {}};
             fake::state.click(window, kGoId);
         }
     });
